@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zimo {
+
+/// `zimo --run PROGRAM.zkf [--png OUT.png] [--trace OUT.txt] [--max-steps N]`: runs a
+/// program file without a window at full speed. Returns the exit status: 0 finished,
+/// 1 stopped by an error, 2 bad command line or unreadable file.
+int runHeadless(const QStringList& arguments);
+
+/// True when the arguments ask for a headless run.
+bool wantsHeadless(const QStringList& arguments);
+
+} // namespace zimo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+/// The keywords of the command language, exactly as they are searched for in a line.
+/// A trailing blank is part of a keyword that takes arguments.
+namespace zimo::kw {
+
+constexpr QStringView Tad = u"tad ";
+constexpr QStringView Sakne = u"sakne";
+constexpr QStringView NotiritLapu = u"notirit lapu";
+constexpr QStringView Beigt = u"beigt";
+constexpr QStringView Palielinat = u"palielinat vertibu";
+constexpr QStringView Samazinat = u"samazinat vertibu";
+constexpr QStringView Paslepts = u"brunurupucis paslepts";
+constexpr QStringView Redzams = u"brunurupucis redzams";
+constexpr QStringView LinijasKrasa = u"linijas krasa ";
+constexpr QStringView Fona = u"fona ";
+constexpr QStringView FonaKrasa = u"fona krasa ";
+constexpr QStringView Biezums = u"biezums ";
+constexpr QStringView Pauze = u"pauze ";
+constexpr QStringView Krasot = u"krasot ";
+constexpr QStringView Lenkis = u"lenkis ";
+constexpr QStringView Pa = u"pa ";
+constexpr QStringView LenkisPaKreisi = u"lenkis pa kreisi ";
+constexpr QStringView LenkisPaLabi = u"lenkis pa labi ";
+constexpr QStringView Koordinatas = u"koordinatas ";
+constexpr QStringView Atrums = u"atrums ";
+constexpr QStringView IetUz = u"iet uz ";
+constexpr QStringView Ja = u"ja ";
+constexpr QStringView Citadi = u"citadi ";
+constexpr QStringView No = u"no ";
+constexpr QStringView Lidz = u"lidz ";
+constexpr QStringView Solis = u"solis";
+constexpr QStringView Nakosais = u"nakosais";
+constexpr QStringView Atkartot = u"atkartot ";
+constexpr QStringView Beigas = u"beigas";
+constexpr QStringView Proceduras = u"proceduras";
+constexpr QStringView Procedura = u"procedura ";
+constexpr QStringView ProcedurasBeigas = u"proceduras beigas";
+constexpr QStringView Zieds = u"zieds ";
+constexpr QStringView Zvaigzne = u"zvaigzne ";
+constexpr QStringView Daudzsturis = u"daudzsturis ";
+constexpr QStringView Stari = u"stari ";
+constexpr QStringView Sinusoida = u"sinusoida ";
+constexpr QStringView Spirale = u"spirale ";
+constexpr QStringView LinijasStils = u"linijas stils";
+constexpr QStringView UzAugsu = u"uz augsu ";
+constexpr QStringView UzLeju = u"uz leju ";
+constexpr QStringView PaLabi = u"pa labi ";
+constexpr QStringView PaKreisi = u"pa kreisi ";
+constexpr QStringView UzPrieksu = u"uz prieksu ";
+constexpr QStringView Parvietot = u"parvietot ";
+
+/// Case-sensitive substring search anywhere in the line.
+inline bool has(QStringView line, QStringView keyword) { return line.contains(keyword); }
+
+} // namespace zimo::kw

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+
+class QString;
+
+namespace zimo {
+
+/// The drawing page: an off-screen RGB32 image of the page's drawable area.
+///
+/// Owns the image and the painter that draws into it (antialiasing off, so the flood fill
+/// can compare exact colours), the pen width, the line style, the background colour and
+/// the current drawing point. Every drawing call clips against the page first, so
+/// coordinates far outside it cost nothing. The image is never shared: readers copy it.
+class RasterPage {
+public:
+    static constexpr int Width = 789;
+    static constexpr int Height = 613;
+    static constexpr int MaxPenWidth = 32767;
+
+    RasterPage();
+    RasterPage(const RasterPage&) = delete;
+    RasterPage& operator=(const RasterPage&) = delete;
+
+    int width() const { return Width; }
+    int height() const { return Height; }
+
+    int penWidth() const { return m_penWidth; }
+    void setPenWidth(int width);
+    /// 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible.
+    int lineStyle() const { return m_lineStyle; }
+    void setLineStyle(int style);
+
+    Colour background() const { return m_background; }
+    /// Sets the background colour, which erases the page to it.
+    void setBackground(Colour colour);
+    /// Erases the page to its background colour.
+    void erase();
+
+    QPointF currentPoint() const { return m_current; }
+    void setCurrentPoint(QPointF point) { m_current = point; }
+
+    /// A straight segment with the pen width and line style; the end becomes the current point.
+    void drawLine(QPointF from, QPointF to, Colour colour);
+    /// A point of the pen width centred on the pixel (x, y).
+    void drawPoint(double x, double y, Colour colour);
+
+    Colour pixel(int x, int y) const;
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
+
+    /// Raw pixel rows (0xFFRRGGBB) for code that walks the image itself, such as the fill.
+    std::uint32_t* row(int y) { return reinterpret_cast<std::uint32_t*>(m_image.scanLine(y)); }
+    const std::uint32_t* row(int y) const
+    {
+        return reinterpret_cast<const std::uint32_t*>(m_image.constScanLine(y));
+    }
+
+    /// Copies the page into target, which is (re)allocated to the page's size when needed.
+    void copyTo(QImage& target) const;
+    bool savePng(const QString& path) const;
+
+private:
+    void applyPen(Colour colour);
+
+    QImage m_image;
+    QPainter m_painter;
+    int m_penWidth = 1;
+    int m_lineStyle = 0;
+    Colour m_background = rgb(255, 255, 255);
+    QPointF m_current;
+    Colour m_penColour = 0;
+    bool m_penDirty = true;
+};
+
+} // namespace zimo

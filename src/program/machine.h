@@ -1,0 +1,63 @@
+#pragma once
+
+#include "interpreter/variables.h"
+#include "program/programstate.h"
+#include "program/runerror.h"
+#include "program/screen.h"
+#include "turtle/pen.h"
+#include "turtle/turtle.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace zimo {
+
+class RasterPage;
+class Trace;
+
+/// What a run reports to and how it is bounded.
+struct RunContext {
+    Trace* trace = nullptr;
+    Screen* screen = nullptr;
+    const std::atomic<bool>* stop = nullptr;
+    /// Line steps allowed (0: no limit); figure steps are allowed ten times as many.
+    std::int64_t maxSteps = 0;
+    std::int64_t steps = 0;
+    std::int64_t figureSteps = 0;
+};
+
+/// The whole interpreter state of the main window, without any widget: the program and
+/// its tables, the variables, the turtle, the pen and the page it draws on.
+///
+/// Everything here is touched by one thread at a time: the run's worker while a run goes
+/// on, the window's thread otherwise.
+class Machine {
+public:
+    explicit Machine(RasterPage& page);
+
+    RasterPage& page;
+    ProgramState program;
+    Variables variables;
+    Turtle turtle;
+    Pen pen;
+    RunContext run;
+    /// The fill's two frontier lists, kept between fills so their memory is reused.
+    std::vector<std::int32_t> fillCurrent;
+    std::vector<std::int32_t> fillNext;
+
+    Screen& screen() { return run.screen ? *run.screen : m_quietScreen; }
+    /// Stops the run when the user asked for it.
+    void checkStop() const
+    {
+        if (run.stop && run.stop->load(std::memory_order_relaxed))
+            throw RunStopped {};
+    }
+    /// Counts one figure step against the run's bound.
+    void countFigureStep();
+
+private:
+    Screen m_quietScreen;
+};
+
+} // namespace zimo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+/// Every text of the core that a user may read, in Latvian.
+namespace zimo::msg {
+
+/// "Kļūda 12. rindā: reason"
+QString errorAt(int line, const QString& reason);
+
+QString tooManyLines();
+QString tooManyProcedures();
+QString procedureWithoutEnd();
+QString lineOutsideProgram(int line);
+QString commaBeforeBlank();
+QString outOfInt16(double value);
+QString outOfFixedRange(double value);
+QString notANumber(const QString& text);
+QString tooManyVariables();
+QString amountNotANumber(const QString& text);
+QString conditionWithoutOperator();
+QString branchUnreadable();
+QString loopNameUnreadable();
+QString tooManyForLoops();
+QString tooManyRepeatBlocks();
+QString nextWithoutLoop();
+QString endWithoutRepeat();
+QString emptyLoopWithZeroStep();
+QString tooManySteps(qint64 limit);
+QString tooManyFigureSteps(qint64 limit);
+QString figureCornerCount();
+QString figureRayCount();
+QString sineWithoutPeriod();
+QString stoppedByUser();
+QString workFileNotWritten(const QString& name);
+
+/// Status labels under the page.
+QString angleLabel(double displayAngle);
+QString coordinateLabel(double x, double y);
+
+} // namespace zimo::msg

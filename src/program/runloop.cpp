@@ -1,0 +1,158 @@
+#include "runloop.h"
+
+#include "machine.h"
+#include "messages.h"
+#include "reset.h"
+#include "runerror.h"
+#include "trace.h"
+
+#include "interpreter/arguments.h"
+#include "interpreter/dispatcher.h"
+#include "interpreter/keywords.h"
+#include "platform/rasterpage.h"
+#include "platform/textcodec.h"
+#include "platform/workfile.h"
+#include "turtle/movement.h"
+
+namespace zimo {
+
+namespace {
+
+    // Splits the text (with the line end the run adds) into the line array, through the
+    // work file when there is one.
+    void loadLines(Machine& m, const QString& text, const RunOptions& options, RunOutcome& outcome)
+    {
+        const QString withEnd = text + QStringLiteral("\r\n");
+        QString read = withEnd;
+        if (options.workFile) {
+            if (auto back = passThroughFile(*options.workFile, withEnd))
+                read = *back;
+            else
+                outcome.workFileFailed = true;
+        }
+        const QStringList lines = splitWorkFileLines(read);
+        ProgramState& p = m.program;
+        if (lines.size() > ProgramState::MaxLines)
+            failAt(ProgramState::MaxLines + 1, msg::tooManyLines());
+        p.lineCount = int(lines.size());
+        for (int i = 1; i <= ProgramState::MaxLines; ++i)
+            p.lines[size_t(i)] = i <= p.lineCount ? lines[i - 1] : QString();
+    }
+
+    void registerProcedures(Machine& m)
+    {
+        ProgramState& p = m.program;
+        for (int i = 1; i <= p.lineCount; ++i) {
+            if (!kw::has(p.line(i), kw::Procedura))
+                continue;
+            if (p.procedureCount >= ProgramState::MaxProcedures)
+                failAt(i, msg::tooManyProcedures());
+            try {
+                const QString name = lielums(p, 1, i).toText();
+                ++p.procedureCount;
+                p.procedures[size_t(p.procedureCount)] = { name, i };
+            } catch (RunError& e) {
+                e.line = i;
+                throw;
+            }
+        }
+    }
+
+    // Passes over a definition reached in sequence: to the line after its end.
+    void skipDefinitions(const ProgramState& p, int& v)
+    {
+        while (kw::has(p.line(v), kw::Procedura)) {
+            const int definition = v;
+            do {
+                ++v;
+                if (v > p.lineCount)
+                    failAt(definition, msg::procedureWithoutEnd());
+            } while (!kw::has(p.line(v), kw::ProcedurasBeigas));
+            ++v;
+        }
+    }
+
+    void walk(Machine& m)
+    {
+        ProgramState& p = m.program;
+        const int count = p.lineCount;
+        for (int v = 1; v <= count; ++v) {
+            if (p.inProcedure && kw::has(p.line(v), kw::ProcedurasBeigas)) {
+                p.inProcedure = false;
+                v = p.returnLine;
+            }
+            try {
+                skipDefinitions(p, v);
+            } catch (RunError& e) {
+                if (e.line == 0)
+                    e.line = v;
+                throw;
+            }
+            lineStep(m, v);
+        }
+    }
+
+} // namespace
+
+void pauze(Machine& m, double value)
+{
+    if (m.run.trace)
+        m.run.trace->wait(value);
+    if (value > 0) {
+        m.screen().delay(value);
+        m.checkStop();
+    }
+}
+
+void lineStep(Machine& m, int& v)
+{
+    m.checkStop();
+    const int line = v;
+    if (m.run.maxSteps > 0 && ++m.run.steps > m.run.maxSteps)
+        failAt(line, msg::tooManySteps(m.run.maxSteps));
+    try {
+        liniju_zimesana(m, v);
+        citas_komandas(m, v);
+    } catch (RunError& e) {
+        if (e.line == 0)
+            e.line = line;
+        throw;
+    }
+    Turtle& t = m.turtle;
+    trissturis(t, t.x, t.y, t.heading);
+    t.prevX = t.x;
+    t.prevY = t.y;
+    m.screen().present();
+    if (m.run.trace)
+        m.run.trace->line(line, t, m.page.penWidth(), m.pen.lineColour, m.page.lineStyle());
+    pauze(m, fromFixed(m.pen.atrums));
+}
+
+RunOutcome zimet_Click(Machine& m, const QString& programText, const RunOptions& options)
+{
+    RunOutcome outcome;
+    m.run.maxSteps = options.maxSteps;
+    m.run.steps = 0;
+    m.run.figureSteps = 0;
+    try {
+        sakums(m);
+        loadLines(m, programText, options, outcome);
+        registerProcedures(m);
+        walk(m);
+        if (m.run.trace)
+            m.run.trace->end();
+    } catch (const RunError& e) {
+        outcome.end = RunOutcome::End::Failed;
+        outcome.line = e.line;
+        outcome.message = msg::errorAt(e.line, e.reason);
+        if (m.run.trace)
+            m.run.trace->error(e.line, outcome.message);
+    } catch (const RunStopped&) {
+        outcome.end = RunOutcome::End::Stopped;
+        outcome.message = msg::stoppedByUser();
+    }
+    m.screen().present();
+    return outcome;
+}
+
+} // namespace zimo

@@ -1,10 +1,14 @@
 #include "dispatcher.h"
 
+#include "controlflow.h"
 #include "keywords.h"
+#include "loops.h"
 #include "variables.h"
 
 #include "program/machine.h"
 #include "program/runloop.h"
+#include "turtle/figures.h"
+#include "turtle/floodfill.h"
 #include "turtle/movement.h"
 #include "turtle/pencommands.h"
 
@@ -28,6 +32,8 @@ void citas_komandas(Machine& m, int& q)
         notirit_lapu(m);
     if (has(line(), Beigt))
         q = p.lineCount;
+    if (!has(line(), Tad))
+        callProcedures(m, q);
     if (plain(Palielinat))
         changeVariable(m, q, +1);
     if (plain(Samazinat))
@@ -44,6 +50,8 @@ void citas_komandas(Machine& m, int& q)
         biezums(m, q);
     if (plain(Pauze))
         pauze(m, numericArgument(m, 1, q));
+    if (plain(Krasot))
+        krasot(m, q);
     if (plain(Lenkis) && !has(line(), Pa))
         setHeading(m, q);
     if (plain(LenkisPaKreisi))
@@ -54,6 +62,30 @@ void citas_komandas(Machine& m, int& q)
         koordinatas(m, q);
     if (plain(Atrums))
         atrums(m, q);
+    if (plain(IetUz))
+        ietUz(m, q);
+    if (has(line(), Ja) && has(line(), Tad))
+        conditional(m, q);
+    if (has(line(), No) && has(line(), Lidz))
+        openForLoop(m, q);
+    if (has(line(), Nakosais))
+        nakosais(m, q);
+    if (has(line(), Atkartot))
+        openRepeat(m, q);
+    if (has(line(), Beigas) && !has(line(), Proceduras))
+        closeRepeat(m, q);
+    if (plain(Zieds))
+        zieds(m, q);
+    if (plain(Zvaigzne))
+        zvaigzne(m, q);
+    if (plain(Daudzsturis))
+        daudzsturis(m, q);
+    if (plain(Stari))
+        stari(m, q);
+    if (plain(Sinusoida))
+        sinusoida(m, q);
+    if (plain(Spirale))
+        spirale(m, q);
 }
 
 } // namespace zimo

@@ -1,0 +1,130 @@
+#include "controlflow.h"
+
+#include "arguments.h"
+#include "dispatcher.h"
+#include "keywords.h"
+#include "numbers.h"
+#include "variables.h"
+
+#include "program/machine.h"
+#include "program/messages.h"
+#include "program/runerror.h"
+#include "turtle/movement.h"
+
+#include <optional>
+
+namespace zimo {
+
+void callProcedures(Machine& m, int& q)
+{
+    ProgramState& p = m.program;
+    // The text is taken once: a second name in it calls again from the first body.
+    const QString text = p.line(q);
+    for (int k = 1; k <= p.procedureCount; ++k) {
+        const ProgramState::Procedure& procedure = p.procedures[size_t(k)];
+        if (!text.contains(procedure.name))
+            continue;
+        p.inProcedure = true;
+        p.returnLine = q + 1;
+        q = procedure.line;
+    }
+}
+
+void ietUz(Machine& m, int& q)
+{
+    ProgramState& p = m.program;
+    p.jumpFlag = true;
+    const QString label = str_lielums(p, 1, q);
+    if (label.isEmpty())
+        return;
+    for (int i = 1; i <= p.lineCount; ++i) {
+        if (p.line(i).startsWith(label))
+            q = i;
+    }
+}
+
+namespace {
+
+    struct Condition {
+        QString left;
+        QString right;
+        QChar op;
+        /// Nothing when "citadi " stands before "tad " and the then text cannot be cut.
+        std::optional<QString> branchIfTrue;
+        QString branchIfFalse;
+    };
+
+    // Cuts the operands and the two branch texts out of the line at their fixed positions
+    // (1-based in the comments, as the positions are usually counted).
+    Condition parseCondition(const QString& st)
+    {
+        const qsizetype n = st.size();
+        const qsizetype j = st.indexOf(kw::Ja) + 1;
+        const qsizetype t = st.indexOf(kw::Tad) + 1;
+        qsizetype c = st.indexOf(kw::Citadi) + 1 - 2;
+        if (c <= 0)
+            c = n;
+        qsizetype op = 0;
+        for (qsizetype i = j + 3; i <= n; ++i) {
+            const QChar ch = st[i - 1];
+            if (ch == u'=' || ch == u'>' || ch == u'<') {
+                op = i;
+                break;
+            }
+        }
+        if (op == 0)
+            fail(msg::conditionWithoutOperator());
+        const qsizetype rightLength = t - 2 - op;
+        if (rightLength < 0)
+            fail(msg::conditionWithoutOperator());
+        Condition cond;
+        cond.op = st[op - 1];
+        cond.left = st.mid(j + 2, op - j - 3);
+        cond.right = st.mid(op, rightLength);
+        cond.branchIfFalse = c + 6 <= n ? st.mid(c + 5) : QString();
+        // The then text runs from the blank after "tad" to position c.
+        const qsizetype thenLength = c - (t + 3) + 1;
+        if (thenLength >= 0)
+            cond.branchIfTrue = st.mid(t + 2, thenLength);
+        return cond;
+    }
+
+    bool holds(const Machine& m, const Condition& cond)
+    {
+        const double right = mekle_ciparus(QStringView(cond.right)) ? leadingNumber(cond.right)
+                                                                     : parverst(m, Value(cond.right));
+        double left = pievieno_vert(m, cond.left);
+        if (cond.left == u"lenkis")
+            left -= 180.0;
+        if (cond.op == u'=')
+            return left == right;
+        if (cond.op == u'>')
+            return left > right;
+        return left < right;
+    }
+
+} // namespace
+
+void conditional(Machine& m, int q)
+{
+    ProgramState& p = m.program;
+    const QString saved = p.line(q);
+    const Condition cond = parseCondition(saved);
+    const bool chosen = holds(m, cond);
+    if (chosen && !cond.branchIfTrue)
+        fail(msg::branchUnreadable());
+    p.setLine(q, chosen ? *cond.branchIfTrue : cond.branchIfFalse);
+    // The branch runs on copies of the line number: a jump or call in it moves nothing.
+    struct Restore {
+        ProgramState& p;
+        int q;
+        const QString& text;
+        ~Restore() { p.lines[size_t(q)] = text; }
+    } restore { p, q, saved };
+    int copy = q;
+    liniju_zimesana(m, copy);
+    copy = q;
+    citas_komandas(m, copy);
+}
+
+} // namespace zimo

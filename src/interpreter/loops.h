@@ -1,0 +1,16 @@
+#pragma once
+
+namespace zimo {
+
+class Machine;
+
+/// "no a=1 lidz 15 solis 2": opens a counted loop on line q.
+void openForLoop(Machine& m, int q);
+/// "nakosais": replays the innermost counted loop's body, then closes it.
+void nakosais(Machine& m, int q);
+/// "atkartot n": opens a repeat block on line q.
+void openRepeat(Machine& m, int q);
+/// "beigas": replays the innermost repeat block's body, then closes it.
+void closeRepeat(Machine& m, int q);
+
+} // namespace zimo

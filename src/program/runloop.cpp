@@ -110,6 +110,7 @@ void lineStep(Machine& m, int& v)
     const int line = v;
     if (m.run.maxSteps > 0 && ++m.run.steps > m.run.maxSteps)
         failAt(line, msg::tooManySteps(m.run.maxSteps));
+    m.screen().lineStarted(line);
     try {
         liniju_zimesana(m, v);
         citas_komandas(m, v);

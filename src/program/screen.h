@@ -8,6 +8,9 @@ class Screen {
 public:
     virtual ~Screen() = default;
 
+    /// A line step for line begins (the window highlights that line).
+    virtual void lineStarted(int line) { (void)line; }
+
     /// The page's persistent-redraw flag was switched off: the page and the sprite as they
     /// stand may be shown.
     virtual void present() { }

@@ -114,19 +114,34 @@ void RasterPage::drawLine(QPointF from, QPointF to, Colour colour)
 
 void RasterPage::drawPoint(double x, double y, Colour colour)
 {
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    const std::uint32_t pixel = toPixel(colour);
     if (m_penWidth <= 1) {
         if (x >= 0 && y >= 0 && x < Width && y < Height)
-            row(int(y))[int(x)] = toPixel(colour);
+            row(int(y))[int(x)] = pixel;
         return;
     }
+    // A round dot of the pen's diameter: every pixel whose centre lies within half the
+    // width of this pixel's centre.
     const double radius = m_penWidth / 2.0;
     if (outside(x, -radius - 1, Width + radius) || outside(y, -radius - 1, Height + radius))
         return;
-    m_painter.save();
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(QColor::fromRgb(toPixel(colour)));
-    m_painter.drawEllipse(QPointF(x + 0.5, y + 0.5), radius, radius);
-    m_painter.restore();
+    const int cx = int(std::floor(x));
+    const int cy = int(std::floor(y));
+    const int reach = int(radius);
+    const double limit = radius * radius;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        const int py = cy + dy;
+        if (py < 0 || py >= Height)
+            continue;
+        std::uint32_t* line = row(py);
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const int px = cx + dx;
+            if (px >= 0 && px < Width && dx * dx + dy * dy <= limit)
+                line[px] = pixel;
+        }
+    }
 }
 
 Colour RasterPage::pixel(int x, int y) const

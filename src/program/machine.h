@@ -25,6 +25,8 @@ struct RunContext {
     std::int64_t maxSteps = 0;
     std::int64_t steps = 0;
     std::int64_t figureSteps = 0;
+    /// Line steps under way inside one another (loop replays nest them).
+    int depth = 0;
 };
 
 /// The whole interpreter state of the main window, without any widget: the program and
@@ -34,6 +36,11 @@ struct RunContext {
 /// on, the window's thread otherwise.
 class Machine {
 public:
+    /// Line steps may nest this deep. Loops nest at most 200 deep; only a closing line that
+    /// is reached again from its own replay (through "beigt" or a jump) nests further, and
+    /// would do so without end.
+    static constexpr int MaxNesting = 1000;
+
     explicit Machine(RasterPage& page);
 
     RasterPage& page;

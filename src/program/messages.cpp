@@ -100,6 +100,13 @@ QString emptyLoopWithZeroStep()
     return QStringLiteral("cikls ar soli 0 un bez rindām nekad nebeigtos.");
 }
 
+QString nestedTooDeep(int levels)
+{
+    return QStringLiteral("cikla atkārtojumi ieslīga cits citā dziļāk par %1 līmeņiem; "
+                          "vai „beigt” vai „iet uz” neaizved atpakaļ uz cikla beigām?")
+        .arg(levels);
+}
+
 QString tooManySteps(qint64 limit)
 {
     return QStringLiteral("programma izpildīja %1 soļu un netika līdz galam; "

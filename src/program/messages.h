@@ -26,6 +26,7 @@ QString tooManyRepeatBlocks();
 QString nextWithoutLoop();
 QString endWithoutRepeat();
 QString emptyLoopWithZeroStep();
+QString nestedTooDeep(int levels);
 QString tooManySteps(qint64 limit);
 QString tooManyFigureSteps(qint64 limit);
 QString figureCornerCount();

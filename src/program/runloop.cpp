@@ -111,7 +111,17 @@ void lineStep(Machine& m, int& v)
     if (m.run.maxSteps > 0 && ++m.run.steps > m.run.maxSteps)
         failAt(line, msg::tooManySteps(m.run.maxSteps));
     m.screen().lineStarted(line);
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d)
+            : depth(++d)
+        {
+        }
+        ~Nesting() { --depth; }
+    } nesting(m.run.depth);
     try {
+        if (m.run.depth > Machine::MaxNesting)
+            fail(msg::nestedTooDeep(Machine::MaxNesting));
         liniju_zimesana(m, v);
         citas_komandas(m, v);
     } catch (RunError& e) {
@@ -135,6 +145,7 @@ RunOutcome zimet_Click(Machine& m, const QString& programText, const RunOptions&
     m.run.maxSteps = options.maxSteps;
     m.run.steps = 0;
     m.run.figureSteps = 0;
+    m.run.depth = 0;
     try {
         sakums(m);
         loadLines(m, programText, options, outcome);

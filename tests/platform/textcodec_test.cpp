@@ -1,0 +1,51 @@
+#include "platform/textcodec.h"
+
+#include <gtest/gtest.h>
+
+using namespace zimo;
+
+TEST(Baltic, LatvianLettersRoundTripThroughTheirCodePageBytes)
+{
+    const QString text = QStringLiteral("āčēģīķļņšūž ĀČĒĢĪĶĻŅŠŪŽ");
+    const Encoded encoded = encodeWindows1257(text);
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(encoded.bytes.size(), text.size());
+    EXPECT_EQ(static_cast<unsigned char>(encoded.bytes[0]), 0xE2) << "ā";
+    EXPECT_EQ(static_cast<unsigned char>(encoded.bytes[8]), 0xF0) << "š";
+    EXPECT_EQ(decodeWindows1257(encoded.bytes), text);
+}
+
+TEST(Baltic, ReportsTheFirstCharacterItCannotHold)
+{
+    const Encoded encoded = encodeWindows1257(QStringLiteral("ab\ncж€ф"));
+    EXPECT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.badIndex, 4);
+    EXPECT_EQ(lineOfIndex(QStringLiteral("ab\ncж"), 4), 2);
+}
+
+TEST(ProgramText, LineEndsOfEveryKindEndLinesAndTheLastOneIsDropped)
+{
+    EXPECT_EQ(programTextFromFile("a\r\nb\r\n"), u"a\r\nb");
+    EXPECT_EQ(programTextFromFile("a\nb\rc"), u"a\r\nb\r\nc");
+    EXPECT_EQ(programTextFromFile("a\r\n\r\n"), u"a\r\n");
+    EXPECT_EQ(programTextFromFile(""), u"");
+    EXPECT_EQ(programTextFromFile("\r\n"), u"");
+    EXPECT_EQ(programTextFromFile("a\n\rb"), u"a\r\n\r\nb") << "LF then CR are two line ends";
+}
+
+TEST(ProgramText, ValidUtf8WithLettersIsReadAsUtf8AndEverythingElseAsBaltic)
+{
+    EXPECT_EQ(programTextFromFile(QByteArray("zieds \xc4\x81", 8)), u"zieds ā");
+    EXPECT_EQ(programTextFromFile(QByteArray("zieds \xe2", 7)), u"zieds ā");
+    const QByteArray broken("\xc4\x81\xff", 3);
+    EXPECT_EQ(programTextFromFile(broken), decodeWindows1257(broken));
+}
+
+TEST(WorkFileSplit, ACarriageReturnEndsALineAndALoneLineFeedDoesNot)
+{
+    EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\r\nb\r\n")), (QStringList { "a", "b" }));
+    EXPECT_EQ(splitWorkFileLines(QStringLiteral("\r\n")), QStringList { "" });
+    EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\nb\r\n")), QStringList { "a\nb" });
+    EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\r\r\n")), (QStringList { "a", "" }));
+    EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\r\nb")), (QStringList { "a", "b" }));
+}

@@ -22,7 +22,7 @@ void callProcedures(Machine& m, int& q)
     const QString text = p.line(q);
     for (int k = 1; k <= p.procedureCount; ++k) {
         const ProgramState::Procedure& procedure = p.procedures[size_t(k)];
-        if (!text.contains(procedure.name))
+        if (!kw::has(text, procedure.name))
             continue;
         p.inProcedure = true;
         p.returnLine = q + 1;

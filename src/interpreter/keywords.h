@@ -53,7 +53,31 @@ constexpr QStringView PaKreisi = u"pa kreisi ";
 constexpr QStringView UzPrieksu = u"uz prieksu ";
 constexpr QStringView Parvietot = u"parvietot ";
 
-/// Case-sensitive substring search anywhere in the line.
-inline bool has(QStringView line, QStringView keyword) { return line.contains(keyword); }
+/// Case-sensitive substring search anywhere in the line. Every line step makes some forty
+/// of these on short lines, where a plain scan for the first character beats a general
+/// search.
+inline bool has(QStringView line, QStringView keyword)
+{
+    const qsizetype m = keyword.size();
+    const qsizetype n = line.size();
+    if (m == 0)
+        return true;
+    if (m > n)
+        return false;
+    const char16_t* text = line.utf16();
+    const char16_t* word = keyword.utf16();
+    const char16_t first = word[0];
+    const char16_t* last = text + (n - m);
+    for (const char16_t* p = text; p <= last; ++p) {
+        if (*p != first)
+            continue;
+        qsizetype i = 1;
+        while (i < m && p[i] == word[i])
+            ++i;
+        if (i == m)
+            return true;
+    }
+    return false;
+}
 
 } // namespace zimo::kw

@@ -39,6 +39,8 @@ RasterPage::RasterPage()
     : m_image(Width, Height, QImage::Format_RGB32)
 {
     m_image.fill(toPixel(m_background));
+    m_pixels = reinterpret_cast<std::uint32_t*>(m_image.bits());
+    m_stride = m_image.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t));
     m_painter.begin(&m_image);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_current = QPointF(0, 0);

@@ -53,11 +53,8 @@ public:
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
 
     /// Raw pixel rows (0xFFRRGGBB) for code that walks the image itself, such as the fill.
-    std::uint32_t* row(int y) { return reinterpret_cast<std::uint32_t*>(m_image.scanLine(y)); }
-    const std::uint32_t* row(int y) const
-    {
-        return reinterpret_cast<const std::uint32_t*>(m_image.constScanLine(y));
-    }
+    std::uint32_t* row(int y) { return m_pixels + std::ptrdiff_t(y) * m_stride; }
+    const std::uint32_t* row(int y) const { return m_pixels + std::ptrdiff_t(y) * m_stride; }
 
     /// Copies the page into target, which is (re)allocated to the page's size when needed.
     void copyTo(QImage& target) const;
@@ -68,6 +65,9 @@ private:
 
     QImage m_image;
     QPainter m_painter;
+    /// The image's memory: it is never shared, so it never moves.
+    std::uint32_t* m_pixels = nullptr;
+    std::ptrdiff_t m_stride = 0;
     int m_penWidth = 1;
     int m_lineStyle = 0;
     Colour m_background = rgb(255, 255, 255);

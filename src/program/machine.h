@@ -16,6 +16,11 @@ namespace zimo {
 class RasterPage;
 class Trace;
 
+/// A pixel on the fill's frontier.
+struct FillPoint {
+    int x, y;
+};
+
 /// What a run reports to and how it is bounded.
 struct RunContext {
     Trace* trace = nullptr;
@@ -50,8 +55,8 @@ public:
     Pen pen;
     RunContext run;
     /// The fill's two frontier lists, kept between fills so their memory is reused.
-    std::vector<std::int32_t> fillCurrent;
-    std::vector<std::int32_t> fillNext;
+    std::vector<FillPoint> fillCurrent;
+    std::vector<FillPoint> fillNext;
 
     Screen& screen() { return run.screen ? *run.screen : m_quietScreen; }
     /// Stops the run when the user asked for it.

@@ -15,39 +15,36 @@ namespace zimo {
 
 namespace {
 
-    using Frontier = std::vector<std::int32_t>;
-
     // One layer: every entry of current is expanded into its four neighbours and itself, in
     // the order up, left, itself, right, down; a pixel that is neither border nor fill is
-    // painted at once and joins next. Entries are stored as x, y pairs.
+    // painted at once and joins next.
     long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t fill,
-        Colour fillColour, const Frontier& current, Frontier& next)
+        Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
     {
         next.clear();
-        const int w = page.width();
-        const int h = page.height();
+        const unsigned w = unsigned(page.width());
+        const unsigned h = unsigned(page.height());
         const bool wide = page.penWidth() > 1;
         long long count = 0;
-        static constexpr int Offsets[5][2] = { { 0, -1 }, { -1, 0 }, { 0, 0 }, { 1, 0 }, { 0, 1 } };
-        for (std::size_t i = 0; i < current.size(); i += 2) {
-            const int px = current[i];
-            const int py = current[i + 1];
-            for (const auto& offset : Offsets) {
-                const int xx = px + offset[0];
-                const int yy = py + offset[1];
-                if (xx < 0 || yy < 0 || xx >= w || yy >= h)
-                    continue;
-                std::uint32_t& pixel = page.row(yy)[xx];
-                if (pixel == border || pixel == fill)
-                    continue;
-                if (wide)
-                    page.drawPoint(xx, yy, fillColour);
-                else
-                    pixel = fill;
-                ++count;
-                next.push_back(xx);
-                next.push_back(yy);
-            }
+        auto visit = [&](int x, int y) {
+            if (unsigned(x) >= w || unsigned(y) >= h)
+                return;
+            std::uint32_t& pixel = page.row(y)[x];
+            if (pixel == border || pixel == fill)
+                return;
+            if (wide)
+                page.drawPoint(x, y, fillColour);
+            else
+                pixel = fill;
+            ++count;
+            next.push_back({ x, y });
+        };
+        for (const FillPoint p : current) {
+            visit(p.x, p.y - 1);
+            visit(p.x - 1, p.y);
+            visit(p.x, p.y);
+            visit(p.x + 1, p.y);
+            visit(p.x, p.y + 1);
         }
         return count;
     }
@@ -63,13 +60,11 @@ long long aizpildit(Machine& m, double x, double y, Colour border, Colour fill)
     const bool reachable = sx >= -1 && sy >= -1 && sx <= page.width() && sy <= page.height();
     if (reachable)
         page.drawPoint(sx, sy, fill);
-    Frontier& current = m.fillCurrent;
-    Frontier& next = m.fillNext;
+    std::vector<FillPoint>& current = m.fillCurrent;
+    std::vector<FillPoint>& next = m.fillNext;
     current.clear();
-    if (reachable) {
-        current.push_back(std::int32_t(sx));
-        current.push_back(std::int32_t(sy));
-    }
+    if (reachable)
+        current.push_back({ int(sx), int(sy) });
     const double pacing = fromFixed(m.pen.atrums) / 20.0;
     long long total = 0;
     long long count = 0;

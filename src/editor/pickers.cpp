@@ -34,7 +34,8 @@ Recorded Pickers::krasas_ok_Click(const QString& text)
 {
     m_pen.lineColour = m_state.preview;
     m_steering.setRubberBandColour(m_state.preview);
-    return m_inserter.insert(text, kw::LinijasKrasa.toString() + QString::number(m_state.chosenColour));
+    const QString line = kw::LinijasKrasa.toString() + QString::number(m_state.chosenColour);
+    return m_inserter.insert(text, line);
 }
 
 void Pickers::HScroll1_Change(int value)
@@ -52,7 +53,8 @@ Recorded Pickers::stl_Click(const QString& text, int index)
     if (index < 0 || index >= StyleCount)
         return Recorded { text, false, {} };
     // The interpreter's keyword has no blank of its own; the line needs one before the number.
-    const QString line = kw::LinijasStils.toString() + QLatin1Char(' ') + QString::number(index + 1);
+    const QString line
+        = kw::LinijasStils.toString() + QLatin1Char(' ') + QString::number(index + 1);
     return m_inserter.insert(text, line);
 }
 

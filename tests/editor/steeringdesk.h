@@ -1,0 +1,63 @@
+#pragma once
+
+#include "editor/commandhelp.h"
+#include "editor/commandinserter.h"
+#include "editor/commandrecorder.h"
+#include "editor/keysteering.h"
+#include "editor/pickers.h"
+#include "platform/rasterpage.h"
+#include "platform/textcodec.h"
+#include "program/machine.h"
+#include "program/reset.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// What the main window holds for steering and inserting, the work file in a temporary
+// folder and the text box as a string.
+struct SteeringDesk {
+    QTemporaryDir dir;
+    zimo::RasterPage page;
+    zimo::Machine m { page };
+    zimo::CommandRecorder recorder { m.program, dir.filePath(QStringLiteral("komandas.zkf")) };
+    zimo::KeySteering steering { m, recorder };
+    QString helpBuffer;
+    zimo::HelpRow help;
+    zimo::CommandInserter inserter { recorder, helpBuffer, help };
+    zimo::Pickers pickers { m.pen, steering, inserter };
+    QString text;
+    zimo::Recorded last;
+
+    SteeringDesk() { zimo::sakums(m); }
+
+    // Holds key down for `repeats` key-down events, then lets it go.
+    void tap(int key, int repeats = 1)
+    {
+        for (int i = 0; i < repeats; ++i)
+            steering.Form_KeyDown(key, false);
+        take(steering.Form_KeyUp(key, text, false));
+    }
+    void take(const zimo::Recorded& r)
+    {
+        last = r;
+        text = r.text;
+    }
+    QString workFileText() const
+    {
+        QFile file(recorder.workFile());
+        return file.open(QIODevice::ReadOnly) ? zimo::decodeWindows1257(file.readAll())
+                                              : QStringLiteral("<none>");
+    }
+    int inkedPixels() const
+    {
+        int n = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                n += page.pixel(x, y) != zimo::rgb(255, 255, 255);
+        return n;
+    }
+};
+
+inline constexpr int Keypad6 = 102; // display angle 0, right
+inline constexpr int Keypad8 = 104; // 90, up
+inline constexpr int Keypad9 = 105; // 45, up-right

@@ -109,6 +109,7 @@ void conditional(Machine& m, int q)
 {
     ProgramState& p = m.program;
     const QString saved = p.line(q);
+    const kw::Mask savedMask = p.mask(q);
     const Condition cond = parseCondition(saved);
     const bool chosen = holds(m, cond);
     if (chosen && !cond.branchIfTrue)
@@ -119,8 +120,9 @@ void conditional(Machine& m, int q)
         ProgramState& p;
         int q;
         const QString& text;
-        ~Restore() { p.lines[size_t(q)] = text; }
-    } restore { p, q, saved };
+        kw::Mask mask;
+        ~Restore() { p.setLine(q, text, mask); }
+    } restore { p, q, saved, savedMask };
     int copy = q;
     liniju_zimesana(m, copy);
     copy = q;

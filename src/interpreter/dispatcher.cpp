@@ -20,71 +20,71 @@ void citas_komandas(Machine& m, int& q)
     ProgramState& p = m.program;
     p.jumpFlag = false;
     // Each test reads the entry q names at the moment of the test.
-    auto line = [&]() -> QStringView { return p.line(q); };
-    auto plain = [&](QStringView keyword) {
-        const QStringView l = line();
-        return has(l, keyword) && !has(l, Tad);
+    auto on = [&](Key key) { return p.holds(q, key); };
+    auto plain = [&](Key key) {
+        const Mask mask = p.mask(q);
+        return (mask & bit(key)) && !(mask & bit(KTad));
     };
 
-    if (plain(Sakne))
+    if (plain(KSakne))
         sakne(m);
-    if (plain(NotiritLapu))
+    if (plain(KNotiritLapu))
         notirit_lapu(m);
-    if (has(line(), Beigt))
+    if (on(KBeigt))
         q = p.lineCount;
-    if (!has(line(), Tad))
+    if (!on(KTad))
         callProcedures(m, q);
-    if (plain(Palielinat))
+    if (plain(KPalielinat))
         changeVariable(m, q, +1);
-    if (plain(Samazinat))
+    if (plain(KSamazinat))
         changeVariable(m, q, -1);
-    if (has(line(), Paslepts))
+    if (on(KPaslepts))
         m.turtle.spriteVisible = false;
-    if (has(line(), Redzams))
+    if (on(KRedzams))
         m.turtle.spriteVisible = true;
-    if (plain(LinijasKrasa) && !has(line(), Fona))
+    if (plain(KLinijasKrasa) && !on(KFona))
         linijas_krasa(m, q);
-    if (plain(FonaKrasa))
+    if (plain(KFonaKrasa))
         fona_krasa(m, q);
-    if (plain(Biezums))
+    if (plain(KBiezums))
         biezums(m, q);
-    if (plain(Pauze))
+    if (plain(KPauze))
         pauze(m, numericArgument(m, 1, q));
-    if (plain(Krasot))
+    if (plain(KKrasot))
         krasot(m, q);
-    if (plain(Lenkis) && !has(line(), Pa))
+    if (plain(KLenkis) && !on(KPa))
         setHeading(m, q);
-    if (plain(LenkisPaKreisi))
+    if (plain(KLenkisPaKreisi))
         turnLeft(m, q);
-    if (plain(LenkisPaLabi))
+    if (plain(KLenkisPaLabi))
         turnRight(m, q);
-    if (plain(Koordinatas))
+    if (plain(KKoordinatas))
         koordinatas(m, q);
-    if (plain(Atrums))
+    if (plain(KAtrums))
         atrums(m, q);
-    if (plain(IetUz))
+    if (plain(KIetUz))
         ietUz(m, q);
-    if (has(line(), Ja) && has(line(), Tad))
+    if (on(KJa) && on(KTad))
         conditional(m, q);
-    if (has(line(), No) && has(line(), Lidz))
+    if (on(KNo) && on(KLidz))
         openForLoop(m, q);
-    if (has(line(), Nakosais))
+    if (on(KNakosais))
         nakosais(m, q);
-    if (has(line(), Atkartot))
+    if (on(KAtkartot))
         openRepeat(m, q);
-    if (has(line(), Beigas) && !has(line(), Proceduras))
+    if (on(KBeigas) && !on(KProceduras))
         closeRepeat(m, q);
-    if (plain(Zieds))
+    if (plain(KZieds))
         zieds(m, q);
-    if (plain(Zvaigzne))
+    if (plain(KZvaigzne))
         zvaigzne(m, q);
-    if (plain(Daudzsturis))
+    if (plain(KDaudzsturis))
         daudzsturis(m, q);
-    if (plain(Stari))
+    if (plain(KStari))
         stari(m, q);
-    if (plain(Sinusoida))
+    if (plain(KSinusoida))
         sinusoida(m, q);
-    if (plain(Spirale))
+    if (plain(KSpirale))
         spirale(m, q);
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+
 /// The keywords of the command language, exactly as they are searched for in a line.
 /// A trailing blank is part of a keyword that takes arguments.
 namespace zimo::kw {
@@ -52,6 +54,24 @@ constexpr QStringView PaLabi = u"pa labi ";
 constexpr QStringView PaKreisi = u"pa kreisi ";
 constexpr QStringView UzPrieksu = u"uz prieksu ";
 constexpr QStringView Parvietot = u"parvietot ";
+
+/// Every keyword a line is tested for, as a bit of the line's keyword mask.
+enum Key : unsigned {
+    KTad, KSakne, KNotiritLapu, KBeigt, KPalielinat, KSamazinat, KPaslepts, KRedzams,
+    KLinijasKrasa, KFona, KFonaKrasa, KBiezums, KPauze, KKrasot, KLenkis, KPa,
+    KLenkisPaKreisi, KLenkisPaLabi, KKoordinatas, KAtrums, KIetUz, KJa, KNo, KLidz, KSolis,
+    KNakosais, KAtkartot, KBeigas, KProceduras, KProcedura, KProcedurasBeigas, KZieds,
+    KZvaigzne, KDaudzsturis, KStari, KSinusoida, KSpirale, KLinijasStils, KUzAugsu, KUzLeju,
+    KPaLabi, KPaKreisi, KUzPrieksu, KParvietot,
+    KeyCount
+};
+static_assert(KeyCount <= 64);
+
+/// Which keywords a line holds, one bit per Key. Lines are tested for some forty keywords
+/// at every step, so each line is searched once when it is stored.
+using Mask = std::uint64_t;
+constexpr Mask bit(Key key) { return Mask(1) << key; }
+Mask maskOf(QStringView line);
 
 /// Case-sensitive substring search anywhere in the line. Every line step makes some forty
 /// of these on short lines, where a plain scan for the first character beats a general

@@ -64,7 +64,7 @@ void openForLoop(Machine& m, int q)
     if (nameLength < 0 || startLength < 0)
         fail(msg::loopNameUnreadable());
     loop.name = st.mid(n + 2, nameLength);
-    if (kw::has(st, kw::Solis)) {
+    if (p.holds(q, kw::KSolis)) {
         loop.end = toInt16(leadingNumber(QStringView(st).mid(l + 4)));
         loop.step = plainInt16Field(p, q);
     } else {

@@ -5,18 +5,29 @@
 
 namespace zimo {
 
-const QString& ProgramState::line(int n) const
+void ProgramState::checkLine(int n)
 {
     if (n < 1 || n > MaxLines)
         fail(msg::lineOutsideProgram(n));
+}
+
+const QString& ProgramState::line(int n) const
+{
+    checkLine(n);
     return lines[size_t(n)];
 }
 
 void ProgramState::setLine(int n, QString text)
 {
-    if (n < 1 || n > MaxLines)
-        fail(msg::lineOutsideProgram(n));
+    const kw::Mask mask = kw::maskOf(text);
+    setLine(n, std::move(text), mask);
+}
+
+void ProgramState::setLine(int n, QString text, kw::Mask mask)
+{
+    checkLine(n);
     lines[size_t(n)] = std::move(text);
+    masks[size_t(n)] = mask;
 }
 
 void ProgramState::clearLines()

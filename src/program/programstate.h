@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interpreter/keywords.h"
+
 #include <QString>
 
 #include <array>
@@ -35,11 +37,20 @@ struct ProgramState {
 
     /// The text of line n; a line number outside the array stops the run.
     const QString& line(int n) const;
+    /// The keywords line n holds (kept by setLine; a run stores every line through it).
+    kw::Mask mask(int n) const
+    {
+        checkLine(n);
+        return masks[size_t(n)];
+    }
+    bool holds(int n, kw::Key key) const { return (mask(n) & kw::bit(key)) != 0; }
     void setLine(int n, QString text);
+    void setLine(int n, QString text, kw::Mask mask);
     /// Empties entries 1..line count and sets the count to 0.
     void clearLines();
 
     std::array<QString, MaxLines + 1> lines;
+    std::array<kw::Mask, MaxLines + 1> masks {};
     int lineCount = 0;
 
     std::array<Procedure, MaxProcedures + 1> procedures;
@@ -52,6 +63,9 @@ struct ProgramState {
     int forDepth = 0;
     std::array<RepeatBlock, MaxOpenLoops + 1> repeatStack;
     int repeatDepth = 0;
+
+private:
+    static void checkLine(int n);
 };
 
 } // namespace zimo

@@ -36,14 +36,14 @@ namespace {
             failAt(ProgramState::MaxLines + 1, msg::tooManyLines());
         p.lineCount = int(lines.size());
         for (int i = 1; i <= ProgramState::MaxLines; ++i)
-            p.lines[size_t(i)] = i <= p.lineCount ? lines[i - 1] : QString();
+            p.setLine(i, i <= p.lineCount ? lines[i - 1] : QString());
     }
 
     void registerProcedures(Machine& m)
     {
         ProgramState& p = m.program;
         for (int i = 1; i <= p.lineCount; ++i) {
-            if (!kw::has(p.line(i), kw::Procedura))
+            if (!p.holds(i, kw::KProcedura))
                 continue;
             if (p.procedureCount >= ProgramState::MaxProcedures)
                 failAt(i, msg::tooManyProcedures());
@@ -61,13 +61,13 @@ namespace {
     // Passes over a definition reached in sequence: to the line after its end.
     void skipDefinitions(const ProgramState& p, int& v)
     {
-        while (kw::has(p.line(v), kw::Procedura)) {
+        while (p.holds(v, kw::KProcedura)) {
             const int definition = v;
             do {
                 ++v;
                 if (v > p.lineCount)
                     failAt(definition, msg::procedureWithoutEnd());
-            } while (!kw::has(p.line(v), kw::ProcedurasBeigas));
+            } while (!p.holds(v, kw::KProcedurasBeigas));
             ++v;
         }
     }
@@ -77,7 +77,7 @@ namespace {
         ProgramState& p = m.program;
         const int count = p.lineCount;
         for (int v = 1; v <= count; ++v) {
-            if (p.inProcedure && kw::has(p.line(v), kw::ProcedurasBeigas)) {
+            if (p.inProcedure && p.holds(v, kw::KProcedurasBeigas)) {
                 p.inProcedure = false;
                 v = p.returnLine;
             }

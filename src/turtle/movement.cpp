@@ -30,11 +30,12 @@ void draw_line(Machine& m) { drawSegment(m, m.turtle.prevX, m.turtle.prevY, m.tu
 void liniju_zimesana(Machine& m, int& q)
 {
     using namespace kw;
-    const QString& line = m.program.line(q);
-    const bool conditional = has(line, Tad);
+    const Mask mask = m.program.mask(q);
+    auto holds = [mask](Key key) { return (mask & bit(key)) != 0; };
+    const bool conditional = holds(KTad);
     Turtle& t = m.turtle;
 
-    if (has(line, LinijasStils) && !conditional) {
+    if (holds(KLinijasStils) && !conditional) {
         double s = numericArgument(m, 1, q);
         if (s < 1 || s > 6 || std::isnan(s))
             s = 1;
@@ -42,20 +43,20 @@ void liniju_zimesana(Machine& m, int& q)
     }
 
     bool noPen = false;
-    if (!has(line, Lenkis)) {
-        noPen = has(line, Parvietot);
+    if (!holds(KLenkis)) {
+        noPen = holds(KParvietot);
         struct Move {
-            QStringView keyword;
+            Key keyword;
             double dx, dy, heading;
         };
         static constexpr Move moves[] = {
-            { UzAugsu, 0, -1, 270 },
-            { UzLeju, 0, 1, 90 },
-            { PaLabi, 1, 0, 180 },
-            { PaKreisi, -1, 0, 0 },
+            { KUzAugsu, 0, -1, 270 },
+            { KUzLeju, 0, 1, 90 },
+            { KPaLabi, 1, 0, 180 },
+            { KPaKreisi, -1, 0, 0 },
         };
         for (const Move& move : moves) {
-            if (!has(line, move.keyword) || conditional)
+            if (!holds(move.keyword) || conditional)
                 continue;
             const double d = numericArgument(m, 1, q);
             t.x += move.dx * d;
@@ -66,7 +67,7 @@ void liniju_zimesana(Machine& m, int& q)
         }
     }
 
-    if (has(line, UzPrieksu) && !conditional) {
+    if (holds(KUzPrieksu) && !conditional) {
         const double d = numericArgument(m, 1, q);
         const double h = t.heading / Turtle::DegreesPerRadian;
         t.x -= d * std::cos(h);

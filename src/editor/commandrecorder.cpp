@@ -69,8 +69,9 @@ Recorded CommandRecorder::appendLines(const QString& text, const QStringList& li
         return Recorded { text, false, recordingmsg::lineArrayFull() };
     Recorded result { text, false, {} };
     for (const QString& line : lines) {
+        // Through setLine, so whatever the program keeps about its lines stays in step.
         ++m_program.lineCount;
-        m_program.lines[size_t(m_program.lineCount)] = line;
+        m_program.setLine(m_program.lineCount, line);
         const QString earlierNotice = result.notice;
         result = atjauno_komandas(result.text);
         // Each line rewrites the work file; a failure of any of them is worth telling.

@@ -107,12 +107,11 @@ TEST(KeySteering, RecordedProgramRedrawsTheSteeredPath)
     d.tap(KeySteering::Up, 6);
     ASSERT_TRUE(d.text.startsWith(u"lenkis 226\r\n"));
 
-    zimo::RasterPage page;
-    zimo::Machine replay(page);
-    const zimo::RunOutcome outcome = zimo::zimet_Click(replay, d.text, {});
+    SteeringDesk replay;
+    const zimo::RunOutcome outcome = zimo::zimet_Click(replay.m, d.text, {});
     ASSERT_EQ(outcome.end, zimo::RunOutcome::End::Finished) << outcome.message.toStdString();
-    EXPECT_NEAR(replay.turtle.x, t.x, 1.0) << d.text.toStdString();
-    EXPECT_NEAR(replay.turtle.y, t.y, 1.0) << d.text.toStdString();
+    EXPECT_NEAR(replay.m.turtle.x, t.x, 1.0) << d.text.toStdString();
+    EXPECT_NEAR(replay.m.turtle.y, t.y, 1.0) << d.text.toStdString();
 }
 
 TEST(CommandRecorder, FullLineArrayRefusesAndKeepsTextAndArray)

@@ -13,12 +13,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // What the main window holds for steering and inserting, the work file in a temporary
 // folder and the text box as a string.
 struct SteeringDesk {
     QTemporaryDir dir;
-    zimo::RasterPage page;
-    zimo::Machine m { page };
+    // Both are too large for the stack.
+    std::unique_ptr<zimo::RasterPage> pagePtr = std::make_unique<zimo::RasterPage>();
+    zimo::RasterPage& page = *pagePtr;
+    std::unique_ptr<zimo::Machine> machine = std::make_unique<zimo::Machine>(page);
+    zimo::Machine& m = *machine;
     zimo::CommandRecorder recorder { m.program, dir.filePath(QStringLiteral("komandas.zkf")) };
     zimo::KeySteering steering { m, recorder };
     QString helpBuffer;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool imagemagick
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()

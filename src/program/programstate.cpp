@@ -32,8 +32,10 @@ void ProgramState::setLine(int n, QString text, kw::Mask mask)
 
 void ProgramState::clearLines()
 {
-    for (int i = 1; i <= lineCount && i <= MaxLines; ++i)
+    for (int i = 1; i <= lineCount && i <= MaxLines; ++i) {
         lines[size_t(i)].clear();
+        masks[size_t(i)] = 0;
+    }
     lineCount = 0;
 }
 

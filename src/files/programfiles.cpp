@@ -1,29 +1,307 @@
 #include "programfiles.h"
 
+#include "commandfile.h"
+#include "commandswindow.h"
+#include "filemessages.h"
+#include "opendialog.h"
+#include "picturefile.h"
+#include "programfile.h"
 #include "programhost.h"
+#include "recovery.h"
+#include "savedialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 
 namespace zimo {
+
+namespace {
+
+    // A message box that does not wait: it belongs to the window the learner is working in
+    // (the main window or one of the dialogs) and goes away when closed.
+    void showMessage(QWidget* window, const QString& message)
+    {
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, filemsg::messageTitle(), message, QMessageBox::Ok, window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+
+    void bringUp(QWidget& window)
+    {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    }
+
+    QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
 
 ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
     : QObject(parent)
     , m_host(host)
+    , m_folder(QDir::currentPath())
 {
 }
 
 ProgramFiles::~ProgramFiles() = default;
 
-QString ProgramFiles::programName() const { return {}; }
-bool ProgramFiles::hasRecovery() const { return false; }
-void ProgramFiles::keepForRecovery() { }
-void ProgramFiles::openAtStart(const QString&) { }
-void ProgramFiles::jauns_Click() { }
-void ProgramFiles::new_analog_Click() { }
-void ProgramFiles::ieladet_Click() { }
-void ProgramFiles::saglabat_Click() { }
-void ProgramFiles::save_analog_Click() { }
-void ProgramFiles::iziet_Click() { }
-void ProgramFiles::palidziba_Click() { }
-void ProgramFiles::saveImage() { }
-void ProgramFiles::restorePrevious() { }
+void ProgramFiles::setNotifier(Notifier notifier)
+{
+    m_notify = std::move(notifier);
+}
+
+void ProgramFiles::tell(const QString& message) const
+{
+    if (m_notify) {
+        m_notify(message);
+        return;
+    }
+    QWidget* active = QApplication::activeWindow();
+    showMessage(active ? active : m_host.hostWindow(), message);
+}
+
+bool ProgramFiles::pagaidu_sagl()
+{
+    const ProgramBytes program = programFileBytes(m_host.programText());
+    if (!program.problem.isEmpty()) {
+        tell(program.problem);
+        return false;
+    }
+    const QString workFile = QDir::current().absoluteFilePath(SaveWorkFile.toString());
+    const QString reason = writeWhole(workFile, program.bytes);
+    if (!reason.isEmpty()) {
+        tell(filemsg::workFileNotWritten(shown(workFile), reason));
+        return false;
+    }
+    // The dialog saves these bytes rather than copying "pag.zkf" back: another window
+    // started in the same folder may rewrite that file while the dialog is open.
+    m_pending = program.bytes;
+    return true;
+}
+
+bool ProgramFiles::load_file(const QString& path)
+{
+    const LoadedProgram program = readProgramFile(path);
+    if (!program.ok()) {
+        tell(filemsg::programNotLoaded(shown(path), program.problem));
+        return false;
+    }
+    m_host.setProgramText(program.text);
+    return true;
+}
+
+bool ProgramFiles::writeProgram(const QString& folder, const QString& name)
+{
+    const QString path = programFilePath(folder, name);
+    const QString reason = writeWhole(path, m_pending);
+    if (!reason.isEmpty()) {
+        tell(filemsg::programNotSaved(shown(path), reason));
+        return false;
+    }
+    return true;
+}
+
+void ProgramFiles::setProgram(const QString& folder, const QString& name)
+{
+    m_folder = folder;
+    m_name = name;
+    if (m_saveDialog) {
+        m_saveDialog->setFolder(folder);
+        m_saveDialog->setName(name);
+    }
+    emit programNameChanged(name);
+}
+
+void ProgramFiles::saveChosen(const QString& folder, const QString& name)
+{
+    // A learner who types the suffix means the same file as one who does not.
+    const QString bare = programNameOf(name);
+    const QString problem = nameProblem(bare);
+    if (!problem.isEmpty()) {
+        tell(problem);
+        return;
+    }
+    if (!writeProgram(folder, bare))
+        return;
+    setProgram(folder, bare);
+    saveDialog().hide();
+}
+
+void ProgramFiles::loadChosen(const QString& folder, const QString& fileName)
+{
+    if (m_host.isRunning())
+        return;
+    if (fileName.isEmpty()) {
+        tell(filemsg::noFileChosen());
+        return;
+    }
+    if (!load_file(QDir(folder).filePath(fileName)))
+        return;
+    setProgram(folder, programNameOf(fileName));
+    openDialog().hide();
+}
+
+SaveDialog& ProgramFiles::saveDialog()
+{
+    if (!m_saveDialog) {
+        m_saveDialog = new SaveDialog(m_host.hostWindow());
+        m_saveDialog->setFolder(m_folder);
+        m_saveDialog->setName(m_name);
+        connect(m_saveDialog, &SaveDialog::saveRequested, this, &ProgramFiles::saveChosen);
+    }
+    return *m_saveDialog;
+}
+
+OpenDialog& ProgramFiles::openDialog()
+{
+    if (!m_openDialog) {
+        m_openDialog = new OpenDialog(m_host.hostWindow());
+        m_openDialog->setFolder(m_folder);
+        connect(m_openDialog, &OpenDialog::loadRequested, this, &ProgramFiles::loadChosen);
+    }
+    return *m_openDialog;
+}
+
+void ProgramFiles::showSaveDialog()
+{
+    SaveDialog& dialog = saveDialog();
+    // Reopened, the dialog offers the program's own name and folder; what was typed into it
+    // and cancelled is gone. While it is open, what is being typed stays.
+    if (!dialog.isVisible()) {
+        dialog.setFolder(m_folder);
+        dialog.setName(m_name);
+    }
+    bringUp(dialog);
+}
+
+void ProgramFiles::jauns_Click()
+{
+    if (m_host.isRunning())
+        return;
+    m_host.newProgram();
+    setProgram(m_folder, {});
+}
+
+void ProgramFiles::new_analog_Click()
+{
+    jauns_Click();
+}
+
+void ProgramFiles::ieladet_Click()
+{
+    if (m_host.isRunning())
+        return;
+    bringUp(openDialog());
+}
+
+void ProgramFiles::saglabat_Click()
+{
+    if (m_host.isRunning() || !pagaidu_sagl())
+        return;
+    showSaveDialog();
+}
+
+void ProgramFiles::save_analog_Click()
+{
+    if (m_host.isRunning() || !pagaidu_sagl())
+        return;
+    if (m_name.isEmpty())
+        showSaveDialog();
+    else
+        writeProgram(m_folder, m_name);
+}
+
+void ProgramFiles::iziet_Click()
+{
+    keepForRecovery();
+    QCoreApplication::quit();
+}
+
+void ProgramFiles::palidziba_Click()
+{
+    if (startCommandFile(QDir::current().absoluteFilePath(CommandFile.toString())))
+        return;
+    if (!m_commands)
+        m_commands = new CommandsWindow(m_host.hostWindow());
+    bringUp(*m_commands);
+}
+
+void ProgramFiles::saveImage()
+{
+    if (m_host.isRunning())
+        return;
+    const QString name = m_name.isEmpty() ? filemsg::pictureDefaultName() : m_name;
+    auto* dialog = new QFileDialog(m_host.hostWindow(), filemsg::pictureCaption(),
+        QDir(m_folder).filePath(name + QStringLiteral(".png")), filemsg::pictureFilter());
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        if (!m_host.isRunning())
+            savePicture(path);
+    });
+    dialog->open();
+}
+
+bool ProgramFiles::savePicture(const QString& path)
+{
+    const QString reason = writePagePicture(m_host.page(), path);
+    if (!reason.isEmpty()) {
+        tell(filemsg::pictureNotSaved(shown(path), reason));
+        return false;
+    }
+    return true;
+}
+
+void ProgramFiles::openAtStart(const QString& path)
+{
+    const QFileInfo file(path);
+    if (load_file(file.absoluteFilePath()))
+        setProgram(file.absolutePath(), programNameOf(file.fileName()));
+}
+
+bool ProgramFiles::hasRecovery() const
+{
+    const LoadedProgram kept = readRecoveryText();
+    return kept.ok() && worthRecovering(kept.text);
+}
+
+void ProgramFiles::keepForRecovery()
+{
+    const QString text = m_host.programText();
+    // Closing with an empty text box must not wipe out a program kept earlier and not yet
+    // restored. Nothing can be done about a failure while the program ends.
+    if (worthRecovering(text))
+        keepRecoveryText(text);
+}
+
+void ProgramFiles::restorePrevious()
+{
+    if (m_host.isRunning())
+        return;
+    const LoadedProgram kept = readRecoveryText();
+    if (!kept.ok()) {
+        tell(filemsg::recoveryNotRead(shown(recoveryFilePath()), kept.problem));
+        return;
+    }
+    // The text in the box is the learner's work too: it takes the kept text's place, so
+    // restoring again brings it back.
+    const QString current = m_host.programText();
+    if (worthRecovering(current) && current != kept.text) {
+        const QString reason = keepRecoveryText(current);
+        if (!reason.isEmpty()) {
+            tell(filemsg::programNotSaved(shown(recoveryFilePath()), reason));
+            return;
+        }
+    }
+    m_host.setProgramText(kept.text);
+    // The kept text is not the named program's: the save button must not write it there.
+    setProgram(m_folder, {});
+}
 
 } // namespace zimo

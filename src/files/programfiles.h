@@ -1,32 +1,54 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace zimo {
 
+class CommandsWindow;
+class OpenDialog;
 class ProgramHost;
+class SaveDialog;
 
 /// The file operations of the main window: a new program, saving and loading program
 /// files, the help command, leaving the program and saving the drawing as a picture.
 ///
-/// Owns the current program name and folder and the save and open dialogs, which are
-/// created on first use and afterwards only shown and hidden. Every failure is told to the
-/// user and leaves the program text as it was.
+/// Owns the current program name and folder, the bytes last written to "pag.zkf", and the
+/// save and open dialogs and the command list, which are created on first use and
+/// afterwards only shown and hidden. The name and folder change only when a save or a load
+/// has gone through (or on "Jauns"), so a name typed into the save dialog and then cancelled
+/// never becomes the file that the save button overwrites. Every failure is told to the user
+/// and leaves the program text and the files on disk as they were.
 class ProgramFiles : public QObject {
     Q_OBJECT
 public:
+    /// Shows a message to the user.
+    using Notifier = std::function<void(const QString& message)>;
+
     ProgramFiles(ProgramHost& host, QObject* parent);
     ~ProgramFiles() override;
 
     /// The current program name, without ".zkf"; empty while the program has none.
-    QString programName() const;
+    QString programName() const { return m_name; }
+    /// The folder the program is saved to and loaded from.
+    QString programFolder() const { return m_folder; }
+    /// Replaces the message box through which failures are told.
+    void setNotifier(Notifier notifier);
+
     /// True when the recovery file holds a program worth offering.
     bool hasRecovery() const;
     /// Keeps the program text in the recovery file; the window calls it when it closes.
+    /// An empty text leaves the kept one alone.
     void keepForRecovery();
     /// Loads the program file named on the command line and names the program after it.
     void openAtStart(const QString& path);
+    /// Writes the page as a PNG picture to path; false (and a message) when it failed.
+    bool savePicture(const QString& path);
 
 public slots:
     /// Menu "Jauns": the program loses its name and text; the drawing stays.
@@ -43,13 +65,37 @@ public slots:
     void iziet_Click();
     /// Menu "Palīdzība": starts "komandas.bat", or shows the list of commands.
     void palidziba_Click();
-    /// Menu "Saglabāt attēlu...": saves the page as a PNG picture.
+    /// Menu "Saglabāt attēlu...": asks where and saves the page as a PNG picture.
     void saveImage();
     /// Menu "Atjaunot iepriekšējo programmu": loads the text kept at the last close.
     void restorePrevious();
 
+signals:
+    /// The program got another name (empty: none), for the window's title.
+    void programNameChanged(const QString& name);
+
 private:
+    /// Writes the program text to "pag.zkf" and keeps its bytes for the save dialog.
+    bool pagaidu_sagl();
+    /// Reads the program file at path into the text box; false when it could not.
+    bool load_file(const QString& path);
+    void saveChosen(const QString& folder, const QString& name);
+    void loadChosen(const QString& folder, const QString& fileName);
+    bool writeProgram(const QString& folder, const QString& name);
+    void setProgram(const QString& folder, const QString& name);
+    void showSaveDialog();
+    SaveDialog& saveDialog();
+    OpenDialog& openDialog();
+    void tell(const QString& message) const;
+
     ProgramHost& m_host;
+    Notifier m_notify;
+    QString m_name;
+    QString m_folder;
+    QByteArray m_pending;
+    SaveDialog* m_saveDialog = nullptr;
+    OpenDialog* m_openDialog = nullptr;
+    CommandsWindow* m_commands = nullptr;
 };
 
 } // namespace zimo

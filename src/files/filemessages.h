@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <span>
+
+/// Every text of the program files, the save and open dialogs and the command list that a
+/// user may read, in Latvian.
+namespace zimo::filemsg {
+
+// Window and control captions.
+QString messageTitle();
+QString saveCaption();
+QString openCaption();
+QString nameLabel();
+QString saveButton();
+QString loadButton();
+QString cancelButton();
+QString commandsCaption();
+QString pictureCaption();
+QString pictureFilter();
+/// The picture's file name when the program has no name yet, without ".png".
+QString pictureDefaultName();
+/// The drive list's entry for the home folder.
+QString homeDrive(const QString& path);
+
+// Why a file operation failed; each fits after a colon.
+QString reasonNoFile();
+QString reasonIsFolder();
+QString reasonFolderInTheWay();
+QString reasonNoFolder();
+QString reasonFolderLocked();
+QString reasonFileLocked();
+QString reasonNotReadable();
+QString reasonDiskFull();
+QString reasonReadFailed();
+QString reasonWriteFailed();
+
+// Messages.
+/// The work file "pag.zkf" could not be written, so nothing was saved.
+QString workFileNotWritten(const QString& path, const QString& reason);
+/// The program file could not be written; the old file, if any, is as it was.
+QString programNotSaved(const QString& path, const QString& reason);
+/// The text holds a character the program file's code page cannot hold.
+QString cannotHold(const QString& character, int line);
+QString programNotLoaded(const QString& path, const QString& reason);
+QString noFileChosen();
+QString nameHasCharacter(QStringView character);
+QString nameNotAllowed(const QString& name);
+QString pictureNotSaved(const QString& path, const QString& reason);
+QString recoveryNotRead(const QString& path, const QString& reason);
+
+// The command list.
+QString commandsIntro();
+QString columnCommand();
+QString columnArguments();
+QString columnExample();
+QString columnMeaning();
+/// What a command does and an example line, for the commands the list shows. An empty
+/// example means the command has none of its own.
+struct CommandText {
+    QStringView command;
+    QStringView example;
+    QStringView meaning;
+};
+/// The commands of the help rules and movement keywords, by their help keyword.
+CommandText commandText(QStringView command);
+/// Commands the help rules do not name: those without arguments and the block ends.
+struct ExtraCommand {
+    QStringView command;
+    QStringView arguments;
+    QStringView example;
+    QStringView meaning;
+};
+std::span<const ExtraCommand> extraCommands();
+
+} // namespace zimo::filemsg

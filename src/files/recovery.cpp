@@ -1,0 +1,26 @@
+#include "recovery.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace zimo {
+
+QString recoveryFilePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(folder).filePath(QStringLiteral("iepriekseja_programma.zkf"));
+}
+
+bool worthRecovering(const QString& text) { return !text.trimmed().isEmpty(); }
+
+QString keepRecoveryText(const QString& text)
+{
+    const QString path = recoveryFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Loading drops the one line end at the end, as it does for program files.
+    return writeWhole(path, (text + QStringLiteral("\r\n")).toUtf8());
+}
+
+LoadedProgram readRecoveryText() { return readProgramFile(recoveryFilePath()); }
+
+} // namespace zimo

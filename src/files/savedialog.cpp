@@ -1,0 +1,106 @@
+#include "savedialog.h"
+
+#include "directorylist.h"
+#include "drivelist.h"
+#include "filemessages.h"
+#include "dialoggeometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zimo {
+
+SaveDialog::SaveDialog(QWidget* parent)
+    : QDialog(parent)
+    , m_dir(new DirectoryList(this))
+    , m_drive(new DriveList(this))
+    , m_label(new QLabel(filemsg::nameLabel(), this))
+    , m_name(new QLineEdit(this))
+    , m_labi(new QPushButton(filemsg::saveButton(), this))
+    , m_atcelt(new QPushButton(filemsg::cancelButton(), this))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(filemsg::saveCaption());
+    setModal(false);
+    setFixedSize(dialogPixels(5025), dialogPixels(4725));
+
+    m_dir->setObjectName(QStringLiteral("Dir1"));
+    m_dir->setGeometry(dialogRect(120, 120, 2655, 3690));
+    m_drive->setObjectName(QStringLiteral("Drive1"));
+    m_drive->setGeometry(dialogRect(120, 3840, 2655, 315));
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setGeometry(dialogRect(2880, 120, 1935, 375));
+    m_label->setFont(dialogFont(m_label->font()));
+    m_name->setObjectName(QStringLiteral("t_nosauk"));
+    m_name->setGeometry(dialogRect(2880, 480, 1935, 375));
+    m_name->setFont(dialogFont(m_name->font()));
+    m_labi->setObjectName(QStringLiteral("labi"));
+    m_labi->setGeometry(dialogRect(2880, 1080, 975, 375));
+    m_labi->setEnabled(false);
+    m_labi->setDefault(true);
+    m_atcelt->setObjectName(QStringLiteral("atcelt"));
+    m_atcelt->setGeometry(dialogRect(3960, 1080, 855, 375));
+    setTabOrder(m_dir, m_drive);
+    setTabOrder(m_drive, m_name);
+    setTabOrder(m_name, m_labi);
+    setTabOrder(m_labi, m_atcelt);
+    m_drive->showDriveOf(m_dir->path());
+
+    connect(m_drive, &DriveList::driveChosen, this, &SaveDialog::Drive1_Change);
+    connect(m_dir, &DirectoryList::pathChanged, m_drive, &DriveList::showDriveOf);
+    connect(m_name, &QLineEdit::textChanged, this, &SaveDialog::t_nosauk_Change);
+    connect(m_labi, &QPushButton::clicked, this, &SaveDialog::labi_Click);
+    connect(m_atcelt, &QPushButton::clicked, this, &SaveDialog::atcelt_Click);
+}
+
+QString SaveDialog::folder() const
+{
+    return m_dir->path();
+}
+
+void SaveDialog::setFolder(const QString& folder)
+{
+    m_dir->setPath(folder);
+}
+
+QString SaveDialog::name() const
+{
+    return m_name->text();
+}
+
+void SaveDialog::setName(const QString& name)
+{
+    m_name->setText(name);
+}
+
+void SaveDialog::Drive1_Change(const QString& path)
+{
+    m_dir->setPath(path);
+}
+
+void SaveDialog::t_nosauk_Change(const QString& text)
+{
+    m_labi->setEnabled(!text.isEmpty());
+}
+
+void SaveDialog::labi_Click()
+{
+    if (!m_name->text().isEmpty())
+        emit saveRequested(folder(), name());
+}
+
+void SaveDialog::atcelt_Click()
+{
+    hide();
+}
+
+void SaveDialog::showEvent(QShowEvent* event)
+{
+    m_drive->refresh();
+    m_dir->refresh();
+    m_name->setFocus();
+    QDialog::showEvent(event);
+}
+
+} // namespace zimo

@@ -1,6 +1,9 @@
 #include "headlessrun.h"
 
-#include <QCoreApplication>
+#include "editor/form1.h"
+#include "files/programfiles.h"
+
+#include <QApplication>
 #include <QStringList>
 
 int main(int argc, char** argv)
@@ -10,5 +13,13 @@ int main(int argc, char** argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (zimo::wantsHeadless(arguments))
         return zimo::runHeadless(arguments);
-    return zimo::runHeadless({});
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    zimo::Form1 window;
+    window.show();
+    // A program file named on the command line is opened as the menu would open it.
+    if (!arguments.isEmpty())
+        window.files().openAtStart(arguments.front());
+    return QApplication::exec();
 }

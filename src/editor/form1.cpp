@@ -1,0 +1,276 @@
+#include "form1.h"
+
+#include "colourpanel.h"
+#include "helparea.h"
+#include "keyrouter.h"
+#include "outlinerect.h"
+#include "pageview.h"
+#include "picturebox.h"
+#include "programtextbox.h"
+#include "runcontroller.h"
+#include "statusrow.h"
+#include "stylepanel.h"
+#include "thicknesspanel.h"
+#include "toolbar.h"
+#include "toolbarpictures.h"
+#include "twips.h"
+#include "windowmessages.h"
+
+#include "files/programfiles.h"
+#include "platform/rasterpage.h"
+#include "program/machine.h"
+#include "program/messages.h"
+#include "program/reset.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolButton>
+
+namespace zimo {
+
+namespace {
+
+    constexpr QStringView WorkFileName = u"komandas.zkf";
+    const QColor ModeFrameColour(128, 128, 255);
+    constexpr int ModeFrameWidth = 6;
+    /// The mode frames cover the controls' 2-pixel borders and reach 4 pixels beyond them,
+    /// so they never hide a pixel of the drawing or of the text.
+    constexpr int ModeFrameOutside = 4;
+
+    QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent)
+    , m_rasterPage(std::make_unique<RasterPage>())
+    , m_machine(std::make_unique<Machine>(*m_rasterPage))
+    , m_run(std::make_unique<RunController>(*m_machine))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(windowmsg::title());
+    setWindowIcon(pictures::windowIcon());
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(ptPixels(8.25));
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(tw(15240), tw(10575));
+    setCentralWidget(client);
+    m_page = new PageView(twRect(0, 720, 11895, 9255), client);
+    m_text = new ProgramTextBox(twRect(12000, 720, 3255, 9375), client);
+    m_pageFrame = new OutlineRect(QStringLiteral("lapa_rect"), ModeFrameColour, ModeFrameWidth, client);
+    m_pageFrame->setBounds(m_page->geometry(), ModeFrameOutside);
+    m_textFrame = new OutlineRect(QStringLiteral("ieraksti_rect"), ModeFrameColour, ModeFrameWidth, client);
+    m_textFrame->setBounds(m_text->geometry(), ModeFrameOutside);
+    m_textFrame->hide();
+    m_toolbar = new Toolbar(client);
+    m_help = new HelpArea(client);
+    m_status = new StatusRow(client);
+    // The panels pop up over the top of the window, above everything else.
+    m_colourPanel = new ColourPanel(client);
+    m_thicknessPanel = new ThicknessPanel(client);
+    m_stylePanel = new StylePanel(client);
+    for (QWidget* panel : std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
+        panel->raise();
+    m_keys = new KeyRouter(this);
+    m_files = new ProgramFiles(*this, this);
+
+    buildMenus();
+    connectControls();
+
+    // Form_Load
+    sakums(*m_machine);
+    updatePage();
+    m_page->setFocus();
+    centreOnScreen();
+}
+
+Form1::~Form1()
+{
+    // The run must end while the machine it works on still exists.
+    m_closing = true;
+    m_run->stopAndWait();
+}
+
+void Form1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(windowmsg::fileMenu());
+    file->setObjectName(QStringLiteral("fails"));
+    auto add = [this](QMenu* menu, const QString& text, const char* name) {
+        QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    m_newAction = add(file, windowmsg::newProgram(), "jauns");
+    m_loadAction = add(file, windowmsg::load(), "ieladet");
+    m_saveAction = add(file, windowmsg::saveMenu(), "saglabat");
+    m_quitAction = add(file, windowmsg::quit(), "iziet");
+    m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
+}
+
+void Form1::connectControls()
+{
+    connect(m_toolbar->zimet(), &QToolButton::clicked, this, &Form1::zimet_Click);
+    connect(m_page, &PageView::lapa_Click, this, &Form1::lapa_Click);
+    connect(m_page, &PageView::lapa_MouseMove, this, [this](int x, int y) { m_status->showPointer(x, y); });
+    connect(m_text, &ProgramTextBox::ieraksti_Click, this, &Form1::ieraksti_Click);
+    connect(m_text, &ProgramTextBox::ieraksti_KeyPress, this, &Form1::ieraksti_KeyPress);
+    connect(m_keys, &KeyRouter::stopRequested, this, &Form1::stopRun);
+    connect(m_keys, &KeyRouter::pageKeyDown, this, &Form1::pageKeyDown);
+    connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
+    connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
+    connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
+
+    connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
+    connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
+    connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
+    connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
+    connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
+    connect(m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
+    connect(m_toolbar->save_analog(), &QToolButton::clicked, m_files, &ProgramFiles::save_analog_Click);
+}
+
+void Form1::centreOnScreen()
+{
+    adjustSize();
+    setFixedSize(size());
+    if (const QScreen* s = screen()) {
+        QRect bounds = frameGeometry();
+        bounds.moveCenter(s->availableGeometry().center());
+        move(bounds.topLeft());
+    }
+}
+
+QString Form1::programText() const { return m_text->programText(); }
+
+void Form1::setProgramText(const QString& text) { m_text->setProgramText(text); }
+
+bool Form1::isRunning() const { return m_run->isRunning(); }
+
+void Form1::newProgram()
+{
+    if (isRunning())
+        return;
+    m_machine->program.clearLines();
+    m_text->clear();
+    sakums(*m_machine);
+    updatePage();
+}
+
+const RasterPage& Form1::page() const { return *m_rasterPage; }
+
+void Form1::updatePage()
+{
+    if (isRunning())
+        return;
+    PageFrame& frame = m_page->frame();
+    captureFrame(*m_machine, frame);
+    frame.line = 0;
+    m_page->update();
+    m_status->showTurtle(frame.displayAngle, frame.x, frame.y);
+    m_toolbar->krasa()->setColour(toQColor(frame.lineColour));
+}
+
+void Form1::showFrame()
+{
+    if (!m_run->takeFrame(m_page->frame()))
+        return;
+    const PageFrame& frame = m_page->frame();
+    m_page->update();
+    m_status->showTurtle(frame.displayAngle, frame.x, frame.y);
+    m_toolbar->krasa()->setColour(toQColor(frame.lineColour));
+    m_text->setRunLine(frame.line);
+}
+
+void Form1::showHelp() { m_help->showRow(m_helpRow); }
+
+void Form1::ieraksti_KeyPress(const QString& character)
+{
+    m_helpBuffer += character;
+    paskaidro(m_helpBuffer, m_helpRow);
+    showHelp();
+}
+
+void Form1::lapa_Click()
+{
+    m_pageMode = true;
+    m_editableAtStart = false;
+    applyTextLock();
+    m_keys->setPageMode(true);
+    m_pageFrame->show();
+    m_textFrame->hide();
+}
+
+void Form1::ieraksti_Click()
+{
+    m_pageMode = false;
+    applyTextLock();
+    m_keys->setPageMode(false);
+    m_pageFrame->hide();
+    m_textFrame->show();
+}
+
+void Form1::applyTextLock()
+{
+    m_text->setReadOnly(isRunning() || (m_pageMode && !m_editableAtStart));
+}
+
+void Form1::zimet_Click()
+{
+    if (isRunning()) {
+        stopRun();
+        return;
+    }
+    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
+    setRunning(true);
+}
+
+void Form1::stopRun() { m_run->requestStop(); }
+
+void Form1::setRunning(bool running)
+{
+    m_toolbar->setRunning(running);
+    for (QAction* action : { m_newAction, m_loadAction, m_saveAction })
+        action->setEnabled(!running);
+    for (QWidget* panel : std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
+        panel->setEnabled(!running);
+    m_keys->setRunning(running);
+    applyTextLock();
+}
+
+void Form1::showRunEnd(const RunOutcome& outcome)
+{
+    updatePage();
+    m_text->setRunLine(0);
+    setRunning(false);
+    auto tell = [this](QMessageBox::Icon icon, const QString& text) {
+        if (m_closing)
+            return;
+        auto* box = new QMessageBox(icon, windowTitle(), text, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
+    if (outcome.workFileFailed && !m_workFileTold) {
+        m_workFileTold = true;
+        tell(QMessageBox::Information, msg::workFileNotWritten(WorkFileName.toString()));
+    }
+    if (outcome.end == RunOutcome::End::Failed) {
+        m_text->selectLine(outcome.line);
+        tell(QMessageBox::Warning, outcome.message);
+    }
+    emit runFinished(outcome);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    m_closing = true;
+    m_run->stopAndWait();
+    m_files->keepForRecovery();
+    event->accept();
+}
+
+} // namespace zimo

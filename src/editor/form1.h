@@ -1,0 +1,144 @@
+#pragma once
+
+#include "editor/commandhelp.h"
+#include "files/programhost.h"
+#include "program/runloop.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+
+namespace zimo {
+
+class ColourPanel;
+class HelpArea;
+class KeyRouter;
+class Machine;
+class OutlineRect;
+class PageView;
+class ProgramFiles;
+class ProgramTextBox;
+class RasterPage;
+class RunController;
+class StatusRow;
+class StylePanel;
+class ThicknessPanel;
+class Toolbar;
+
+/// The main window Form1: the page, the program text box with its command help, the
+/// toolbar, the status row, the picker panels and the menus.
+///
+/// Owns the whole state of the program: the page, the machine (program, variables, turtle,
+/// pen), the help buffer and the run. While a run goes on the worker owns the machine and
+/// the window shows the frames it publishes; the text box is read-only and every control that
+/// would change the machine is disabled. The window is in page mode (keys steer the turtle)
+/// or text mode (keys go to the text box only).
+class Form1 : public QMainWindow, public ProgramHost {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // ProgramHost
+    QString programText() const override;
+    void setProgramText(const QString& text) override;
+    bool isRunning() const override;
+    void newProgram() override;
+    const RasterPage& page() const override;
+    QWidget* hostWindow() override { return this; }
+
+    /// The machine, for actions on the window's thread; never while a run goes on.
+    Machine& machine() { return *m_machine; }
+    /// Shows the page, the sprite, the status labels and the line colour as the machine has
+    /// them; whoever changed the machine outside a run calls it.
+    void updatePage();
+
+    bool isPageMode() const { return m_pageMode; }
+    /// The help buffer and row that paskaidro works on; showHelp() puts the row on screen.
+    QString& helpBuffer() { return m_helpBuffer; }
+    HelpRow& helpRow() { return m_helpRow; }
+    void showHelp();
+
+    PageView* lapa() const { return m_page; }
+    ProgramTextBox* ieraksti() const { return m_text; }
+    Toolbar* toolbar() const { return m_toolbar; }
+    HelpArea* helpArea() const { return m_help; }
+    StatusRow* statusRow() const { return m_status; }
+    OutlineRect* lapa_rect() const { return m_pageFrame; }
+    OutlineRect* ieraksti_rect() const { return m_textFrame; }
+    ColourPanel* f_krasas() const { return m_colourPanel; }
+    ThicknessPanel* f_linija() const { return m_thicknessPanel; }
+    StylePanel* Frame2() const { return m_stylePanel; }
+    QAction* jauns() const { return m_newAction; }
+    QAction* ieladet() const { return m_loadAction; }
+    QAction* saglabat() const { return m_saveAction; }
+    QAction* iziet() const { return m_quitAction; }
+    QAction* palidziba() const { return m_helpAction; }
+    ProgramFiles& files() const { return *m_files; }
+
+public slots:
+    /// The Run button: runs the program of the text box, or stops the run that goes on.
+    void zimet_Click();
+    /// Asks a run to stop (Esc, the stop button).
+    void stopRun();
+    /// A click on the page: page mode.
+    void lapa_Click();
+    /// A click in the text box: text mode.
+    void ieraksti_Click();
+
+signals:
+    /// Page mode: a steering key went down (Windows virtual key code; repeated while held).
+    void pageKeyDown(int vk);
+    /// Page mode: a steering key was let go.
+    void pageKeyUp(int vk);
+    /// A run ended and the window shows its end.
+    void runFinished(const zimo::RunOutcome& outcome);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void connectControls();
+    void ieraksti_KeyPress(const QString& character);
+    void showFrame();
+    void setRunning(bool running);
+    void applyTextLock();
+    void showRunEnd(const RunOutcome& outcome);
+    void centreOnScreen();
+
+    // The page and the machine outlive the run, which is declared after them.
+    std::unique_ptr<RasterPage> m_rasterPage;
+    std::unique_ptr<Machine> m_machine;
+    std::unique_ptr<RunController> m_run;
+    QString m_helpBuffer;
+    HelpRow m_helpRow;
+    bool m_pageMode = true;
+    /// The text box stays editable in page mode until the first click on the page.
+    bool m_editableAtStart = true;
+    bool m_workFileTold = false;
+    /// No message is shown for a run that ends because the window closes.
+    bool m_closing = false;
+
+    Toolbar* m_toolbar;
+    HelpArea* m_help;
+    PageView* m_page;
+    ProgramTextBox* m_text;
+    OutlineRect* m_pageFrame;
+    OutlineRect* m_textFrame;
+    StatusRow* m_status;
+    ColourPanel* m_colourPanel;
+    ThicknessPanel* m_thicknessPanel;
+    StylePanel* m_stylePanel;
+    KeyRouter* m_keys;
+    ProgramFiles* m_files;
+    QAction* m_newAction = nullptr;
+    QAction* m_loadAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    QAction* m_helpAction = nullptr;
+};
+
+} // namespace zimo

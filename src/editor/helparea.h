@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+
+namespace zimo {
+
+struct HelpRow;
+
+/// The help area Frame1: the help row (l_c, l_help, l_c2, l_help2) and the example piem.
+///
+/// The row labels size themselves to their texts; when a label's text changes, the next one
+/// moves to stand a fixed gap to the right of it. l_c and piem never move.
+class HelpArea : public QFrame {
+public:
+    /// 100 twips between a row label's right edge and the next label.
+    static constexpr int Gap = 7;
+
+    explicit HelpArea(QWidget* parent);
+
+    void showRow(const HelpRow& row);
+
+    QLabel* l_c() const { return m_c; }
+    QLabel* l_help() const { return m_help; }
+    QLabel* l_c2() const { return m_c2; }
+    QLabel* l_help2() const { return m_help2; }
+    QLabel* piem() const { return m_example; }
+
+private:
+    void setRowText(int index, const QString& text);
+
+    QLabel* m_c;
+    QLabel* m_help;
+    QLabel* m_c2;
+    QLabel* m_help2;
+    QLabel* m_example;
+};
+
+} // namespace zimo

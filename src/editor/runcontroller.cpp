@@ -1,0 +1,75 @@
+#include "runcontroller.h"
+
+#include "runscreen.h"
+
+#include "app/bigstack.h"
+#include "program/machine.h"
+
+#include <QMetaObject>
+#include <QThread>
+
+namespace zimo {
+
+RunController::RunController(Machine& machine, QObject* parent)
+    : QObject(parent)
+    , m_machine(machine)
+{
+    // The notice only posts: the worker must never wait for the window's thread.
+    m_screen = std::make_unique<RunScreen>(m_machine, m_stop, [this] {
+        QMetaObject::invokeMethod(this, &RunController::frameReady, Qt::QueuedConnection);
+    });
+}
+
+RunController::~RunController()
+{
+    if (isRunning())
+        stopAndWait();
+}
+
+void RunController::start(const QString& text, const RunOptions& options)
+{
+    if (isRunning())
+        return;
+    m_stop.store(false);
+    m_machine.run.screen = m_screen.get();
+    m_machine.run.stop = &m_stop;
+    m_thread = QThread::create([this, text, options] {
+        m_outcome = zimet_Click(m_machine, text, options);
+        m_screen->publish();
+    });
+    m_thread->setStackSize(uint(RunStackBytes));
+    const unsigned generation = ++m_generation;
+    connect(m_thread, &QThread::finished, this, [this, generation] {
+        if (generation == m_generation && isRunning())
+            endRun();
+    });
+    m_thread->start();
+}
+
+void RunController::requestStop()
+{
+    if (isRunning())
+        m_stop.store(true);
+}
+
+void RunController::stopAndWait()
+{
+    if (!isRunning())
+        return;
+    m_stop.store(true);
+    endRun();
+}
+
+bool RunController::takeFrame(PageFrame& into) { return m_screen->takeFrame(into); }
+
+void RunController::endRun()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    m_machine.run.screen = nullptr;
+    m_machine.run.stop = nullptr;
+    emit finished(m_outcome);
+}
+
+} // namespace zimo

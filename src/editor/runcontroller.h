@@ -1,0 +1,57 @@
+#pragma once
+
+#include "program/runloop.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+namespace zimo {
+
+class Machine;
+class RunScreen;
+struct PageFrame;
+
+/// Runs the program of the window on a worker thread with a big stack.
+///
+/// Owns the worker, the stop flag and the run's screen. While a run goes on only the worker
+/// touches the machine; the window reads the frames the screen publishes. A run always ends
+/// on the window's thread with finished(), after the worker is joined, so the machine is the
+/// window's again when the signal arrives. Destroying the controller stops and joins a run.
+class RunController : public QObject {
+    Q_OBJECT
+public:
+    explicit RunController(Machine& machine, QObject* parent = nullptr);
+    ~RunController() override;
+
+    bool isRunning() const { return m_thread != nullptr; }
+    /// Starts zimet_Click on the worker; does nothing while a run goes on.
+    void start(const QString& text, const RunOptions& options);
+    /// Asks the run to stop; it ends within a few milliseconds.
+    void requestStop();
+    /// Stops a run and waits for the worker; finished() is emitted before this returns.
+    void stopAndWait();
+    /// Takes the newest published frame; false when none is new.
+    bool takeFrame(PageFrame& into);
+
+signals:
+    /// A new frame waits to be taken.
+    void frameReady();
+    void finished(const zimo::RunOutcome& outcome);
+
+private:
+    void endRun();
+
+    Machine& m_machine;
+    std::atomic<bool> m_stop { false };
+    std::unique_ptr<RunScreen> m_screen;
+    QThread* m_thread = nullptr;
+    /// Tells the end of the current run from a late notice of an earlier one.
+    unsigned m_generation = 0;
+    RunOutcome m_outcome;
+};
+
+} // namespace zimo

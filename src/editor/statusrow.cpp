@@ -1,0 +1,56 @@
+#include "statusrow.h"
+
+#include "twips.h"
+#include "windowmessages.h"
+
+#include "program/messages.h"
+
+#include <QLabel>
+
+namespace zimo {
+
+namespace {
+
+    constexpr int RowTop = 10080;
+
+    QLabel* makeLabel(const QString& name, int left, const QString& text, QWidget* parent)
+    {
+        auto* label = new QLabel(text, parent);
+        label->setObjectName(name);
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setPixelSize(ptPixels(14.25));
+        label->setFont(font);
+        label->move(tw(left), 0);
+        label->adjustSize();
+        return label;
+    }
+
+    void setText(QLabel* label, const QString& text)
+    {
+        if (label->text() == text)
+            return;
+        label->setText(text);
+        label->adjustSize();
+    }
+
+} // namespace
+
+StatusRow::StatusRow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("statusRow"));
+    setGeometry(0, tw(RowTop), tw(15240), tw(10575 - RowTop));
+    m_angle = makeLabel(QStringLiteral("lb_lenk"), 120, windowmsg::angleStart(), this);
+    m_coordinates = makeLabel(QStringLiteral("lb_coord"), 1920, windowmsg::coordinateStart(), this);
+    m_pointer = makeLabel(QStringLiteral("peles_koord"), 5160, windowmsg::pointerStart(), this);
+}
+
+void StatusRow::showTurtle(double displayAngle, double x, double y)
+{
+    setText(m_angle, msg::angleLabel(displayAngle));
+    setText(m_coordinates, msg::coordinateLabel(x, y));
+}
+
+void StatusRow::showPointer(int x, int y) { setText(m_pointer, windowmsg::pointerAt(x, y)); }
+
+} // namespace zimo

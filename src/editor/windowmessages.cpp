@@ -1,0 +1,48 @@
+#include "windowmessages.h"
+
+#include <array>
+
+namespace zimo::windowmsg {
+
+QString title() { return QStringLiteral("Zimo"); }
+
+QString newPage() { return QStringLiteral("Jauna lapa"); }
+QString save() { return QStringLiteral("Saglabāt"); }
+QString runProgram() { return QStringLiteral("Startēt programmu"); }
+QString stopProgram() { return QStringLiteral("Apturēt programmu"); }
+QString clearPage() { return QStringLiteral("Notīrīt lapu"); }
+QString clearText() { return QStringLiteral("Notīrīt komandu logu"); }
+
+QString sampleTooltip(int index)
+{
+    static constexpr std::array<QStringView, 10> Tips { u"Trīslapu zieds", u"Pieclapu zieds",
+        u"Četrstūris", u"Piecstūris", u"Sešstūris", u"Sīnusoīda", u"Piecstaru zvaigzne",
+        u"Septiņstaru zvaigzne", u"Stari", u"Spirāle" };
+    if (index < 0 || index >= int(Tips.size()))
+        return {};
+    return Tips[size_t(index)].toString();
+}
+
+QString lineThickness() { return QStringLiteral("Līnijas biezums"); }
+QString lineStyle() { return QStringLiteral("Līnijas stils"); }
+QString colourCaption() { return QStringLiteral("Krāsa"); }
+QString colourTooltip() { return QStringLiteral("Krāsa līnijām"); }
+
+QString helpStart() { return QStringLiteral("..."); }
+QString angleStart() { return QStringLiteral("Lenķis"); }
+QString coordinateStart() { return QStringLiteral("Koordinātas"); }
+QString pointerStart() { return QStringLiteral("Kursora koordinātas "); }
+QString pointerAt(int x, int y) { return pointerStart() + QStringLiteral("%1:%2").arg(x).arg(y); }
+
+QString firstColour() { return QStringLiteral("1.krāsa"); }
+QString ok() { return QStringLiteral("Labi"); }
+QString cancel() { return QStringLiteral("Atcelt"); }
+
+QString fileMenu() { return QStringLiteral("Fails"); }
+QString newProgram() { return QStringLiteral("Jauns"); }
+QString load() { return QStringLiteral("Ielādēt"); }
+QString saveMenu() { return QStringLiteral("Saglabāt"); }
+QString quit() { return QStringLiteral("Iziet"); }
+QString help() { return QStringLiteral("Palīdzība"); }
+
+} // namespace zimo::windowmsg

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+/// Every text of the main window that a user may read, in Latvian: captions, tooltips,
+/// menus and start texts.
+namespace zimo::windowmsg {
+
+QString title();
+
+// Toolbar tooltips, in the order of the buttons.
+QString newPage();
+QString save();
+QString runProgram();
+QString stopProgram();
+QString clearPage();
+QString clearText();
+/// Tooltip of sample button index 0-9.
+QString sampleTooltip(int index);
+QString lineThickness();
+QString lineStyle();
+QString colourCaption();
+QString colourTooltip();
+
+// Help area and status row.
+QString helpStart();
+QString angleStart();
+QString coordinateStart();
+QString pointerStart();
+/// "Kursora koordinātas 120:45"
+QString pointerAt(int x, int y);
+
+// Picker panels.
+QString firstColour();
+QString ok();
+QString cancel();
+
+// Menus.
+QString fileMenu();
+QString newProgram();
+QString load();
+QString saveMenu();
+QString quit();
+QString help();
+
+} // namespace zimo::windowmsg

@@ -82,6 +82,9 @@ Form1::Form1(QWidget* parent)
     buildMenus();
     connectControls();
 
+    // The help row keeps its start texts until a rule replaces them.
+    m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();
+
     // Form_Load
     sakums(*m_machine);
     updatePage();

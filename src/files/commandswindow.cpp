@@ -32,9 +32,12 @@ namespace {
             bold.setBold(true);
             table->item(row, 0)->setFont(bold);
         }
-        table->resizeColumnsToContents();
-        table->horizontalHeader()->setStretchLastSection(true);
-        table->resizeRowsToContents();
+        // The meanings take the width that is left and wrap; the rows grow to hold them.
+        QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < 3; ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(3, QHeaderView::Stretch);
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         return table;
     }
 

@@ -13,9 +13,14 @@ QString nameLabel() { return QStringLiteral("Faila nosaukums"); }
 QString saveButton() { return QStringLiteral("Saglabāt"); }
 QString loadButton() { return QStringLiteral("Ielādēt"); }
 QString cancelButton() { return QStringLiteral("Atcelt"); }
+QString okButton() { return QStringLiteral("Labi"); }
+QString replaceButton() { return QStringLiteral("Aizstāt"); }
 QString commandsCaption() { return QStringLiteral("Komandas"); }
 QString pictureCaption() { return QStringLiteral("Saglabāt attēlu"); }
 QString pictureFilter() { return QStringLiteral("PNG attēli (*.png)"); }
+QString pictureLookIn() { return QStringLiteral("Mape:"); }
+QString pictureFileName() { return QStringLiteral("Faila nosaukums:"); }
+QString pictureFileType() { return QStringLiteral("Faila veids:"); }
 QString pictureDefaultName() { return QStringLiteral("zimejums"); }
 QString homeDrive(const QString& path) { return QStringLiteral("Mājas mape (%1)").arg(path); }
 
@@ -77,6 +82,11 @@ QString nameNotAllowed(const QString& name)
 QString pictureNotSaved(const QString& path, const QString& reason)
 {
     return QStringLiteral("Attēlu neizdevās saglabāt failā „%1”: %2.").arg(path, reason);
+}
+
+QString replacePicture(const QString& path)
+{
+    return QStringLiteral("Fails „%1” jau ir. Vai aizstāt to ar šo attēlu?").arg(path);
 }
 
 QString recoveryNotRead(const QString& path, const QString& reason)

@@ -17,9 +17,16 @@ QString nameLabel();
 QString saveButton();
 QString loadButton();
 QString cancelButton();
+QString okButton();
+QString replaceButton();
 QString commandsCaption();
 QString pictureCaption();
 QString pictureFilter();
+QString pictureLookIn();
+QString pictureFileName();
+QString pictureFileType();
+/// The picture file exists: is it to be replaced?
+QString replacePicture(const QString& path);
 /// The picture's file name when the program has no name yet, without ".png".
 QString pictureDefaultName();
 /// The drive list's entry for the home folder.

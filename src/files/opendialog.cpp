@@ -87,6 +87,12 @@ void OpenDialog::cancel_Click()
 void OpenDialog::showEvent(QShowEvent* event)
 {
     // Files saved or copied while the dialog was hidden must be there to choose.
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void OpenDialog::refresh()
+{
     m_drive->refresh();
     m_dir->refresh();
     const QString chosen = m_files->selectedFile();
@@ -94,7 +100,6 @@ void OpenDialog::showEvent(QShowEvent* event)
     const QList<QListWidgetItem*> again = m_files->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !again.isEmpty())
         again.front()->setSelected(true);
-    QDialog::showEvent(event);
 }
 
 } // namespace zimo

@@ -26,6 +26,8 @@ public:
     void setFolder(const QString& folder);
     /// The file selected in `File1`, or an empty string.
     QString selectedFile() const;
+    /// Reads the drives, folders and files again, keeping the selected file.
+    void refresh();
 
 signals:
     /// "Ielādēt" pressed; fileName is empty when no file is selected.

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zimo {
 
@@ -24,8 +25,9 @@ namespace {
     // (the main window or one of the dialogs) and goes away when closed.
     void showMessage(QWidget* window, const QString& message)
     {
-        auto* box = new QMessageBox(
-            QMessageBox::Warning, filemsg::messageTitle(), message, QMessageBox::Ok, window);
+        auto* box = new QMessageBox(QMessageBox::Warning, filemsg::messageTitle(), message,
+            QMessageBox::NoButton, window);
+        box->addButton(filemsg::okButton(), QMessageBox::AcceptRole);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }
@@ -103,6 +105,8 @@ bool ProgramFiles::writeProgram(const QString& folder, const QString& name)
         tell(filemsg::programNotSaved(shown(path), reason));
         return false;
     }
+    if (m_openDialog && m_openDialog->isVisible())
+        m_openDialog->refresh();
     return true;
 }
 
@@ -241,11 +245,34 @@ void ProgramFiles::saveImage()
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's own dialog speaks English unless told otherwise; a native one follows the system.
+    dialog->setLabelText(QFileDialog::LookIn, filemsg::pictureLookIn());
+    dialog->setLabelText(QFileDialog::FileName, filemsg::pictureFileName());
+    dialog->setLabelText(QFileDialog::FileType, filemsg::pictureFileType());
+    dialog->setLabelText(QFileDialog::Accept, filemsg::saveButton());
+    dialog->setLabelText(QFileDialog::Reject, filemsg::cancelButton());
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        if (!m_host.isRunning())
+        if (QFileInfo::exists(path))
+            askToReplacePicture(path);
+        else if (!m_host.isRunning())
             savePicture(path);
     });
     dialog->open();
+}
+
+void ProgramFiles::askToReplacePicture(const QString& path)
+{
+    auto* box = new QMessageBox(QMessageBox::Question, filemsg::messageTitle(),
+        filemsg::replacePicture(shown(path)), QMessageBox::NoButton, m_host.hostWindow());
+    QPushButton* replace = box->addButton(filemsg::replaceButton(), QMessageBox::AcceptRole);
+    box->addButton(filemsg::cancelButton(), QMessageBox::RejectRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, replace, path] {
+        if (box->clickedButton() == replace && !m_host.isRunning())
+            savePicture(path);
+    });
+    box->open();
 }
 
 bool ProgramFiles::savePicture(const QString& path)

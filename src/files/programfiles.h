@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -82,6 +83,7 @@ private:
     void saveChosen(const QString& folder, const QString& name);
     void loadChosen(const QString& folder, const QString& fileName);
     bool writeProgram(const QString& folder, const QString& name);
+    void askToReplacePicture(const QString& path);
     void setProgram(const QString& folder, const QString& name);
     void showSaveDialog();
     SaveDialog& saveDialog();
@@ -93,9 +95,10 @@ private:
     QString m_name;
     QString m_folder;
     QByteArray m_pending;
-    SaveDialog* m_saveDialog = nullptr;
-    OpenDialog* m_openDialog = nullptr;
-    CommandsWindow* m_commands = nullptr;
+    // The windows belong to the host window, which may go first.
+    QPointer<SaveDialog> m_saveDialog;
+    QPointer<OpenDialog> m_openDialog;
+    QPointer<CommandsWindow> m_commands;
 };
 
 } // namespace zimo

@@ -97,4 +97,14 @@ TEST_F(Dialogs, DialogsAreMadeOnceAndKeepTheirFolder)
     EXPECT_EQ(QFileInfo(first->folder()), QFileInfo(path(QStringLiteral("sub"))));
 }
 
+TEST_F(Dialogs, AProgramSavedWhileTheOpenDialogShowsAppearsInIt)
+{
+    files->ieladet_Click();
+    auto* list = in<QListWidget>(openDialog(), "File1");
+    EXPECT_EQ(list->count(), 0);
+    host.text = QStringLiteral("sakne");
+    saveAs(dir.path(), QStringLiteral("tikko"));
+    EXPECT_EQ(shownFiles(list), QStringList { QStringLiteral("tikko.zkf") });
+}
+
 } // namespace

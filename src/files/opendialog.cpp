@@ -2,9 +2,9 @@
 
 #include "directorylist.h"
 #include "drivelist.h"
+#include "editor/twips.h"
 #include "filelist.h"
 #include "filemessages.h"
-#include "dialoggeometry.h"
 
 #include <QPushButton>
 
@@ -21,19 +21,19 @@ OpenDialog::OpenDialog(QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(filemsg::openCaption());
     setModal(false);
-    setFixedSize(dialogPixels(5160), dialogPixels(4800));
+    setFixedSize(tw(5160), tw(4800));
 
     m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setGeometry(dialogRect(120, 120, 2535, 3465));
+    m_dir->setGeometry(twRect(120, 120, 2535, 3465));
     m_drive->setObjectName(QStringLiteral("Drive1"));
-    m_drive->setGeometry(dialogRect(120, 3600, 2535, 315));
+    m_drive->setGeometry(twRect(120, 3600, 2535, 315));
     m_files->setObjectName(QStringLiteral("File1"));
-    m_files->setGeometry(dialogRect(2760, 120, 2295, 3795));
+    m_files->setGeometry(twRect(2760, 120, 2295, 3795));
     m_load->setObjectName(QStringLiteral("c_load"));
-    m_load->setGeometry(dialogRect(2880, 4200, 1095, 375));
+    m_load->setGeometry(twRect(2880, 4200, 1095, 375));
     m_load->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(dialogRect(4080, 4200, 975, 375));
+    m_cancel->setGeometry(twRect(4080, 4200, 975, 375));
     setTabOrder(m_dir, m_drive);
     setTabOrder(m_drive, m_files);
     setTabOrder(m_files, m_load);

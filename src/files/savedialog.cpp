@@ -2,14 +2,25 @@
 
 #include "directorylist.h"
 #include "drivelist.h"
+#include "editor/twips.h"
 #include "filemessages.h"
-#include "dialoggeometry.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace zimo {
+
+namespace {
+
+    // Label1 and t_nosauk were drawn with a 12-point font.
+    QFont twelvePoints(QFont font)
+    {
+        font.setPixelSize(ptPixels(12));
+        return font;
+    }
+
+} // namespace
 
 SaveDialog::SaveDialog(QWidget* parent)
     : QDialog(parent)
@@ -23,24 +34,24 @@ SaveDialog::SaveDialog(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(filemsg::saveCaption());
     setModal(false);
-    setFixedSize(dialogPixels(5025), dialogPixels(4725));
+    setFixedSize(tw(5025), tw(4725));
 
     m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setGeometry(dialogRect(120, 120, 2655, 3690));
+    m_dir->setGeometry(twRect(120, 120, 2655, 3690));
     m_drive->setObjectName(QStringLiteral("Drive1"));
-    m_drive->setGeometry(dialogRect(120, 3840, 2655, 315));
+    m_drive->setGeometry(twRect(120, 3840, 2655, 315));
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setGeometry(dialogRect(2880, 120, 1935, 375));
-    m_label->setFont(dialogFont(m_label->font()));
+    m_label->setGeometry(twRect(2880, 120, 1935, 375));
+    m_label->setFont(twelvePoints(m_label->font()));
     m_name->setObjectName(QStringLiteral("t_nosauk"));
-    m_name->setGeometry(dialogRect(2880, 480, 1935, 375));
-    m_name->setFont(dialogFont(m_name->font()));
+    m_name->setGeometry(twRect(2880, 480, 1935, 375));
+    m_name->setFont(twelvePoints(m_name->font()));
     m_labi->setObjectName(QStringLiteral("labi"));
-    m_labi->setGeometry(dialogRect(2880, 1080, 975, 375));
+    m_labi->setGeometry(twRect(2880, 1080, 975, 375));
     m_labi->setEnabled(false);
     m_labi->setDefault(true);
     m_atcelt->setObjectName(QStringLiteral("atcelt"));
-    m_atcelt->setGeometry(dialogRect(3960, 1080, 855, 375));
+    m_atcelt->setGeometry(twRect(3960, 1080, 855, 375));
     setTabOrder(m_dir, m_drive);
     setTabOrder(m_drive, m_name);
     setTabOrder(m_name, m_labi);

@@ -36,18 +36,21 @@ namespace {
 
     QRect inkedBounds(const RasterPage& page)
     {
-        const Colour black = rgb(0, 0, 0);
         int left = page.width(), top = page.height(), right = -1, bottom = -1;
         for (int y = 0; y < page.height(); ++y) {
             const std::uint32_t* row = page.row(y);
-            for (int x = 0; x < page.width(); ++x) {
-                if (fromPixel(row[x]) == black)
-                    continue;
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+            int first = 0;
+            while (first < page.width() && (row[first] & 0xFFFFFFu) == 0)
+                ++first;
+            if (first == page.width())
+                continue;
+            int last = page.width() - 1;
+            while ((row[last] & 0xFFFFFFu) == 0)
+                --last;
+            left = std::min(left, first);
+            right = std::max(right, last);
+            top = std::min(top, y);
+            bottom = y;
         }
         return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     }
@@ -68,11 +71,13 @@ namespace {
         picture.fill(Qt::black);
         if (bounds.isEmpty())
             return picture;
-        QImage whole;
-        page.copyTo(whole);
+        // A view of the figure's rows for the moment of scaling; it never outlives the call.
+        const auto* first = reinterpret_cast<const uchar*>(page.row(bounds.top()) + bounds.left());
+        const auto stride = qsizetype(reinterpret_cast<const uchar*>(page.row(1))
+            - reinterpret_cast<const uchar*>(page.row(0)));
+        const QImage view(first, bounds.width(), bounds.height(), stride, QImage::Format_RGB32);
         const int room = side - 2 * Margin;
-        const QImage figure = whole.copy(bounds).scaled(
-            room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage figure = view.scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QPainter p(&picture);
         p.drawImage((side - figure.width()) / 2, (side - figure.height()) / 2, figure);
         return picture;

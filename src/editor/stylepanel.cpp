@@ -48,11 +48,9 @@ StylePanel::StylePanel(QWidget* parent)
     bold.setPixelSize(ptPixels(9.75));
     bold.setBold(true);
     const QRect first = twRect(480, 360, 1575, 255);
-    const auto samples = styleSamples(first.size() - QSize(2, 2));
     for (int k = 0; k < StyleCount; ++k) {
         auto* sample = new PictureBox(QStringLiteral("stl%1").arg(k),
             first.translated(0, tw(360 * k)), this);
-        sample->setPicture(samples[size_t(k)]);
         m_samples[size_t(k)] = sample;
         auto* number = new QLabel(QString::number(k + 1), this);
         number->setObjectName(QStringLiteral("Label2_%1").arg(k));
@@ -66,6 +64,19 @@ StylePanel::StylePanel(QWidget* parent)
     m_cancel->setObjectName(QStringLiteral("Command3"));
     m_cancel->setGeometry(twRect(1320, 2520, 855, 255));
     hide();
+}
+
+// The samples need a page of their own to be drawn on; the panel is hidden at start, so
+// they are drawn when it is first shown rather than while the window opens.
+void StylePanel::showEvent(QShowEvent* event)
+{
+    if (!m_drawn) {
+        const auto samples = styleSamples(stl(0)->contentsRect().size());
+        for (int k = 0; k < StyleCount; ++k)
+            stl(k)->setPicture(samples[size_t(k)]);
+        m_drawn = true;
+    }
+    QGroupBox::showEvent(event);
 }
 
 void StylePanel::highlight(int index)

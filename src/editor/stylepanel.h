@@ -30,7 +30,11 @@ public:
     /// Moves robeza onto sample index.
     void highlight(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    bool m_drawn = false;
     std::array<PictureBox*, StyleCount> m_samples {};
     std::array<QLabel*, StyleCount> m_numbers {};
     OutlineRect* m_highlight;

@@ -6,12 +6,17 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 int main(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (zimo::wantsHeadless(arguments))
+    // Options belong to the headless run, which also tells about a bad command line.
+    const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
+        [](const QString& a) { return a.startsWith(QLatin1String("--")); });
+    if (zimo::wantsHeadless(arguments) || options)
         return zimo::runHeadless(arguments);
 
     QApplication app(argc, argv);

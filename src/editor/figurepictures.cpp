@@ -58,9 +58,10 @@ namespace {
     // Draws line in white on a black page with pen width thickness; the bounds of the ink.
     QRect drawFigure(Machine& m, const QString& line, int thickness)
     {
-        const QString program = QStringLiteral("fona krasa 1\r\nlinijas krasa 6\r\nbiezums %1\r\n%2")
-                                    .arg(thickness)
-                                    .arg(line);
+        const QString program
+            = QStringLiteral("fona krasa 1\r\nlinijas krasa 6\r\nbiezums %1\r\n%2")
+                  .arg(thickness)
+                  .arg(line);
         zimet_Click(m, program, RunOptions { std::nullopt, StepLimit });
         return inkedBounds(m.page);
     }
@@ -77,7 +78,8 @@ namespace {
             - reinterpret_cast<const uchar*>(page.row(0)));
         const QImage view(first, bounds.width(), bounds.height(), stride, QImage::Format_RGB32);
         const int room = side - 2 * Margin;
-        const QImage figure = view.scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage figure
+            = view.scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QPainter p(&picture);
         p.drawImage((side - figure.width()) / 2, (side - figure.height()) / 2, figure);
         return picture;

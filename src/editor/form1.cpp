@@ -62,9 +62,11 @@ Form1::Form1(QWidget* parent)
     setCentralWidget(client);
     m_page = new PageView(twRect(0, 720, 11895, 9255), client);
     m_text = new ProgramTextBox(twRect(12000, 720, 3255, 9375), client);
-    m_pageFrame = new OutlineRect(QStringLiteral("lapa_rect"), ModeFrameColour, ModeFrameWidth, client);
+    m_pageFrame
+        = new OutlineRect(QStringLiteral("lapa_rect"), ModeFrameColour, ModeFrameWidth, client);
     m_pageFrame->setBounds(m_page->geometry(), ModeFrameOutside);
-    m_textFrame = new OutlineRect(QStringLiteral("ieraksti_rect"), ModeFrameColour, ModeFrameWidth, client);
+    m_textFrame
+        = new OutlineRect(QStringLiteral("ieraksti_rect"), ModeFrameColour, ModeFrameWidth, client);
     m_textFrame->setBounds(m_text->geometry(), ModeFrameOutside);
     m_textFrame->hide();
     m_toolbar = new Toolbar(client);
@@ -74,7 +76,8 @@ Form1::Form1(QWidget* parent)
     m_colourPanel = new ColourPanel(client);
     m_thicknessPanel = new ThicknessPanel(client);
     m_stylePanel = new StylePanel(client);
-    for (QWidget* panel : std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
+    for (QWidget* panel :
+        std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->raise();
     m_keys = new KeyRouter(this);
     m_files = new ProgramFiles(*this, this);
@@ -119,7 +122,8 @@ void Form1::connectControls()
 {
     connect(m_toolbar->zimet(), &QToolButton::clicked, this, &Form1::zimet_Click);
     connect(m_page, &PageView::lapa_Click, this, &Form1::lapa_Click);
-    connect(m_page, &PageView::lapa_MouseMove, this, [this](int x, int y) { m_status->showPointer(x, y); });
+    connect(m_page, &PageView::lapa_MouseMove, this,
+        [this](int x, int y) { m_status->showPointer(x, y); });
     connect(m_text, &ProgramTextBox::ieraksti_Click, this, &Form1::ieraksti_Click);
     connect(m_text, &ProgramTextBox::ieraksti_KeyPress, this, &Form1::ieraksti_KeyPress);
     connect(m_keys, &KeyRouter::stopRequested, this, &Form1::stopRun);
@@ -133,8 +137,10 @@ void Form1::connectControls()
     connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
     connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
     connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
-    connect(m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
-    connect(m_toolbar->save_analog(), &QToolButton::clicked, m_files, &ProgramFiles::save_analog_Click);
+    connect(
+        m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
+    connect(
+        m_toolbar->save_analog(), &QToolButton::clicked, m_files, &ProgramFiles::save_analog_Click);
 }
 
 void Form1::centreOnScreen()
@@ -239,7 +245,8 @@ void Form1::setRunning(bool running)
     m_toolbar->setRunning(running);
     for (QAction* action : { m_newAction, m_loadAction, m_saveAction })
         action->setEnabled(!running);
-    for (QWidget* panel : std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
+    for (QWidget* panel :
+        std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->setEnabled(!running);
     m_keys->setRunning(running);
     applyTextLock();

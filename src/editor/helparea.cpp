@@ -37,10 +37,13 @@ HelpArea::HelpArea(QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     const QColor green(0, 128, 0);
     m_c = makeLabel(QStringLiteral("l_c"), QPoint(tw(30), tw(120)), green, 12, true, this);
-    m_help = makeLabel(QStringLiteral("l_help"), QPoint(tw(1200), tw(170)), Qt::black, 9.75, true, this);
+    m_help = makeLabel(
+        QStringLiteral("l_help"), QPoint(tw(1200), tw(170)), Qt::black, 9.75, true, this);
     m_c2 = makeLabel(QStringLiteral("l_c2"), QPoint(tw(1680), tw(120)), green, 12, true, this);
-    m_help2 = makeLabel(QStringLiteral("l_help2"), QPoint(tw(2400), tw(170)), Qt::black, 9.75, true, this);
-    m_example = makeLabel(QStringLiteral("piem"), QPoint(tw(0), tw(480)), QColor(0, 0, 192), 8, false, this);
+    m_help2 = makeLabel(
+        QStringLiteral("l_help2"), QPoint(tw(2400), tw(170)), Qt::black, 9.75, true, this);
+    m_example = makeLabel(
+        QStringLiteral("piem"), QPoint(tw(0), tw(480)), QColor(0, 0, 192), 8, false, this);
     m_example->resize(tw(5535), tw(255));
     for (QLabel* label : { m_c, m_help, m_c2 }) {
         label->setText(windowmsg::helpStart());

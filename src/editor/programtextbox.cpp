@@ -45,7 +45,8 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     setFont(font);
     // The failing line stays selected after a run, when the box need not have the focus.
     QPalette pal = palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(
+        QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
         pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);

@@ -32,7 +32,8 @@ namespace {
         QImage image;
         page->copyTo(image);
         for (int k = 0; k < StylePanel::StyleCount; ++k)
-            samples[size_t(k)] = QPixmap::fromImage(image.copy(0, k * size.height(), size.width(), size.height()));
+            samples[size_t(k)]
+                = QPixmap::fromImage(image.copy(0, k * size.height(), size.width(), size.height()));
         return samples;
     }
 
@@ -58,7 +59,8 @@ StylePanel::StylePanel(QWidget* parent)
         number->setFont(bold);
         m_numbers[size_t(k)] = number;
     }
-    m_highlight = new OutlineRect(QStringLiteral("robeza"), QColor(0, 0, 255), HighlightWidth, this);
+    m_highlight
+        = new OutlineRect(QStringLiteral("robeza"), QColor(0, 0, 255), HighlightWidth, this);
     highlight(0);
     m_cancel = new QPushButton(windowmsg::cancel(), this);
     m_cancel->setObjectName(QStringLiteral("Command3"));

@@ -43,7 +43,8 @@ int main(int argc, char** argv)
         std::fputs("usage: screenshot_check WINDOW.png\n", stderr);
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+    const QImage image
+        = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
     if (image.width() != ClientWidth || image.height() <= ClientHeight) {
         std::fprintf(stderr, "screenshot: the window is %dx%d\n", image.width(), image.height());
         return 1;

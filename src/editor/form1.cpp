@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colourpanel.h"
+#include "editoractions.h"
 #include "helparea.h"
 #include "keyrouter.h"
 #include "outlinerect.h"
@@ -84,6 +85,7 @@ Form1::Form1(QWidget* parent)
 
     buildMenus();
     connectControls();
+    m_actions = new EditorActions(*this);
 
     // The help row keeps its start texts until a rule replaces them.
     m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();
@@ -114,6 +116,9 @@ void Form1::buildMenus()
     m_newAction = add(file, windowmsg::newProgram(), "jauns");
     m_loadAction = add(file, windowmsg::load(), "ieladet");
     m_saveAction = add(file, windowmsg::saveMenu(), "saglabat");
+    m_pictureAction = add(file, windowmsg::savePicture(), "saglabat_attelu");
+    if (m_files->hasRecovery())
+        m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
     m_quitAction = add(file, windowmsg::quit(), "iziet");
     m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
 }
@@ -136,6 +141,12 @@ void Form1::connectControls()
     connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
     connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
     connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
+    connect(m_pictureAction, &QAction::triggered, m_files, &ProgramFiles::saveImage);
+    if (m_restoreAction)
+        connect(m_restoreAction, &QAction::triggered, m_files, &ProgramFiles::restorePrevious);
+    connect(m_files, &ProgramFiles::programNameChanged, this, [this](const QString& name) {
+        setWindowTitle(name.isEmpty() ? windowmsg::title() : windowmsg::titleWithProgram(name));
+    });
     connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
     connect(
         m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
@@ -243,8 +254,10 @@ void Form1::stopRun() { m_run->requestStop(); }
 void Form1::setRunning(bool running)
 {
     m_toolbar->setRunning(running);
-    for (QAction* action : { m_newAction, m_loadAction, m_saveAction })
+    for (QAction* action : { m_newAction, m_loadAction, m_saveAction, m_pictureAction })
         action->setEnabled(!running);
+    if (m_restoreAction)
+        m_restoreAction->setEnabled(!running);
     for (QWidget* panel :
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->setEnabled(!running);

@@ -13,6 +13,7 @@ class QAction;
 namespace zimo {
 
 class ColourPanel;
+class EditorActions;
 class HelpArea;
 class KeyRouter;
 class Machine;
@@ -76,6 +77,11 @@ public:
     QAction* saglabat() const { return m_saveAction; }
     QAction* iziet() const { return m_quitAction; }
     QAction* palidziba() const { return m_helpAction; }
+    /// "Saglabāt attēlu...", and "Atjaunot iepriekšējo programmu" when a program was kept
+    /// from the last session (else null).
+    QAction* savePictureAction() const { return m_pictureAction; }
+    QAction* restoreAction() const { return m_restoreAction; }
+    EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
 
 public slots:
@@ -139,6 +145,9 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_quitAction = nullptr;
     QAction* m_helpAction = nullptr;
+    QAction* m_pictureAction = nullptr;
+    QAction* m_restoreAction = nullptr;
+    EditorActions* m_actions = nullptr;
 };
 
 } // namespace zimo

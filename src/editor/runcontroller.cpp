@@ -2,7 +2,7 @@
 
 #include "runscreen.h"
 
-#include "app/bigstack.h"
+#include "program/runloop.h"
 #include "program/machine.h"
 
 #include <QMetaObject>

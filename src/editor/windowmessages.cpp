@@ -6,6 +6,8 @@ namespace zimo::windowmsg {
 
 QString title() { return QStringLiteral("Zimo"); }
 
+QString titleWithProgram(const QString& name) { return QStringLiteral("Zimo – ") + name; }
+
 QString newPage() { return QStringLiteral("Jauna lapa"); }
 QString save() { return QStringLiteral("Saglabāt"); }
 QString runProgram() { return QStringLiteral("Startēt programmu"); }
@@ -42,6 +44,8 @@ QString fileMenu() { return QStringLiteral("Fails"); }
 QString newProgram() { return QStringLiteral("Jauns"); }
 QString load() { return QStringLiteral("Ielādēt"); }
 QString saveMenu() { return QStringLiteral("Saglabāt"); }
+QString savePicture() { return QStringLiteral("Saglabāt attēlu..."); }
+QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo programmu"); }
 QString quit() { return QStringLiteral("Iziet"); }
 QString help() { return QStringLiteral("Palīdzība"); }
 

@@ -7,6 +7,8 @@
 namespace zimo::windowmsg {
 
 QString title();
+/// "Zimo – name" for a program that has a name.
+QString titleWithProgram(const QString& name);
 
 // Toolbar tooltips, in the order of the buttons.
 QString newPage();
@@ -40,6 +42,8 @@ QString fileMenu();
 QString newProgram();
 QString load();
 QString saveMenu();
+QString savePicture();
+QString restorePrevious();
 QString quit();
 QString help();
 

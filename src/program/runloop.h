@@ -9,6 +9,10 @@ namespace zimo {
 
 class Machine;
 
+/// Stack size a run's thread needs: loop replays and conditionals recurse, and a run must
+/// never overflow its stack however deep the nesting gets before the nesting limit.
+constexpr unsigned long RunStackBytes = 256ul * 1024 * 1024;
+
 struct RunOptions {
     /// The work file the text passes through; without one the text is split in memory.
     std::optional<QString> workFile;

@@ -1,0 +1,167 @@
+#include "editoractions.h"
+
+#include "colourpanel.h"
+#include "form1.h"
+#include "lineview.h"
+#include "pageview.h"
+#include "picturebox.h"
+#include "programtextbox.h"
+#include "samplecommands.h"
+#include "stylepanel.h"
+#include "thicknesspanel.h"
+#include "toolbar.h"
+
+#include "program/machine.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace zimo {
+
+namespace {
+    QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+    void open(QWidget* panel)
+    {
+        panel->show();
+        panel->raise();
+    }
+} // namespace
+
+EditorActions::EditorActions(Form1& form)
+    : QObject(&form)
+    , m_form(form)
+    , m_recorder(form.machine().program)
+    , m_steering(form.machine(), m_recorder)
+    , m_inserter(m_recorder, form.helpBuffer(), form.helpRow())
+    , m_pickers(form.machine().pen, m_steering, m_inserter)
+{
+    connectSteering();
+    connectButtons();
+    connectColourPanel();
+    connectThicknessPanel();
+    connectStylePanel();
+}
+
+bool EditorActions::running() const { return m_form.isRunning(); }
+
+void EditorActions::apply(const Recorded& recorded)
+{
+    if (recorded.appended) {
+        m_form.setProgramText(recorded.text);
+        m_form.ieraksti()->moveCursor(QTextCursor::End);
+        m_form.ieraksti()->ensureCursorVisible();
+        m_form.showHelp();
+    }
+    if (!recorded.notice.isEmpty()) {
+        auto* box = new QMessageBox(QMessageBox::Information, m_form.windowTitle(), recorded.notice,
+            QMessageBox::Ok, &m_form);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
+void EditorActions::showSteering()
+{
+    m_form.updatePage();
+    PageView* page = m_form.lapa();
+    page->setSideColour(toQColor(m_steering.sideColour()));
+    const RubberBand& band = m_steering.rubberBand();
+    page->setRubberBand(band.visible, QLineF(band.from, band.to), toQColor(band.colour));
+}
+
+void EditorActions::connectSteering()
+{
+    connect(&m_form, &Form1::pageKeyDown, this, [this](int vk) {
+        if (m_steering.Form_KeyDown(vk, running()))
+            showSteering();
+    });
+    connect(&m_form, &Form1::pageKeyUp, this, [this](int vk) {
+        if (running())
+            return;
+        apply(m_steering.Form_KeyUp(vk, m_form.programText(), false));
+        showSteering();
+    });
+}
+
+void EditorActions::connectButtons()
+{
+    Toolbar* toolbar = m_form.toolbar();
+    for (int i = 0; i < SampleCount; ++i) {
+        connect(toolbar->com(i), &QToolButton::clicked, this, [this, i] {
+            if (!running())
+                apply(com_Click(m_inserter, m_form.programText(), i));
+        });
+    }
+    connect(toolbar->Command2(), &QToolButton::clicked, this, [this] {
+        if (running())
+            return;
+        Command2_Click(m_form.machine().page);
+        m_form.updatePage();
+    });
+    connect(toolbar->Command4(), &QToolButton::clicked, this, [this] {
+        if (running())
+            return;
+        Command4_Click(m_form.machine().program);
+        m_form.setProgramText(QString());
+    });
+}
+
+void EditorActions::connectColourPanel()
+{
+    ColourPanel* panel = m_form.f_krasas();
+    connect(m_form.toolbar()->krasa(), &PictureBox::clicked, panel, [panel] { open(panel); });
+    for (int i = 0; i < ColourPanel::BoxCount; ++i) {
+        connect(panel->k_lauks(i), &PictureBox::clicked, this, [this, panel, i] {
+            m_pickers.k_lauks_Click(i);
+            panel->krasa2()->setColour(toQColor(m_pickers.state().preview));
+            panel->nr_krasas()->setText(m_pickers.state().colourCaption());
+        });
+    }
+    connect(panel->krasas_ok(), &QPushButton::clicked, this, [this, panel] {
+        panel->hide();
+        if (running())
+            return;
+        apply(m_pickers.krasas_ok_Click(m_form.programText()));
+        showSteering();
+    });
+    connect(panel->Command1(), &QPushButton::clicked, panel, &QWidget::hide);
+}
+
+void EditorActions::connectThicknessPanel()
+{
+    ThicknessPanel* panel = m_form.f_linija();
+    connect(m_form.toolbar()->cf_lin(), &QToolButton::clicked, panel, [panel] { open(panel); });
+    connect(panel->HScroll1(), &QScrollBar::valueChanged, this, [this, panel](int value) {
+        m_pickers.HScroll1_Change(value);
+        const int thickness = m_pickers.state().thickness;
+        panel->lin_lab()->setText(QString::number(thickness));
+        panel->view_line()->setThickness(thickness);
+    });
+    connect(panel->lin_ok(), &QPushButton::clicked, this, [this, panel] {
+        if (!running())
+            apply(m_pickers.lin_ok_Click(m_form.programText()));
+        panel->hide();
+    });
+    connect(panel->lin_cancel(), &QPushButton::clicked, panel, &QWidget::hide);
+}
+
+void EditorActions::connectStylePanel()
+{
+    StylePanel* panel = m_form.Frame2();
+    connect(m_form.toolbar()->l_stils(), &QToolButton::clicked, panel, [panel] { open(panel); });
+    for (int k = 0; k < StylePanel::StyleCount; ++k) {
+        connect(panel->stl(k), &PictureBox::hovered, panel, [panel, k] { panel->highlight(k); });
+        connect(panel->stl(k), &PictureBox::clicked, this, [this, panel, k] {
+            if (!running())
+                apply(m_pickers.stl_Click(m_form.programText(), k));
+            panel->hide();
+        });
+    }
+    connect(panel->Command3(), &QPushButton::clicked, panel, &QWidget::hide);
+}
+
+} // namespace zimo

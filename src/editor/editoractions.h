@@ -1,0 +1,46 @@
+#pragma once
+
+#include "commandinserter.h"
+#include "commandrecorder.h"
+#include "keysteering.h"
+#include "pickers.h"
+
+#include <QObject>
+
+namespace zimo {
+
+class Form1;
+
+/// Everything on the main window that writes command lines without typing: the steering
+/// keys, the ten sample buttons, the two clearing buttons and the three pickers.
+///
+/// Owns the recorder, the steering state and the picker state for the window's lifetime
+/// and connects the window's controls to them. Nothing here acts while a run goes on.
+class EditorActions : public QObject {
+public:
+    explicit EditorActions(Form1& form);
+
+    const KeySteering& steering() const { return m_steering; }
+    const PickerState& pickers() const { return m_pickers.state(); }
+
+private:
+    void connectSteering();
+    void connectButtons();
+    void connectColourPanel();
+    void connectThicknessPanel();
+    void connectStylePanel();
+    /// Puts an action's text into the text box and its help on the help row, and tells
+    /// the user what the action could not do.
+    void apply(const Recorded& recorded);
+    /// Shows the turtle, its side colour and the rubber band as steering left them.
+    void showSteering();
+    bool running() const;
+
+    Form1& m_form;
+    CommandRecorder m_recorder;
+    KeySteering m_steering;
+    CommandInserter m_inserter;
+    Pickers m_pickers;
+};
+
+} // namespace zimo

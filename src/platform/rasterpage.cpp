@@ -133,15 +133,14 @@ void RasterPage::drawPoint(double x, double y, Colour colour)
     const int cy = int(std::floor(y));
     const int reach = int(radius);
     const double limit = radius * radius;
-    for (int dy = -reach; dy <= reach; ++dy) {
-        const int py = cy + dy;
-        if (py < 0 || py >= Height)
-            continue;
-        std::uint32_t* line = row(py);
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const int px = cx + dx;
-            if (px >= 0 && px < Width && dx * dx + dy * dy <= limit)
-                line[px] = pixel;
+    // Only the part of the dot's square that lies on the page is visited.
+    const int fromY = std::max(-reach, -cy), toY = std::min(reach, Height - 1 - cy);
+    const int fromX = std::max(-reach, -cx), toX = std::min(reach, Width - 1 - cx);
+    for (int dy = fromY; dy <= toY; ++dy) {
+        std::uint32_t* line = row(cy + dy);
+        for (int dx = fromX; dx <= toX; ++dx) {
+            if (double(dx) * dx + double(dy) * dy <= limit)
+                line[cx + dx] = pixel;
         }
     }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer target (preset "fuzz", needs clang) and fuzzes the interpreter for
-# SECONDS (default 600) on both cores. The growing corpus stays in fuzz/corpus, crashes,
-# timeouts and out-of-memory inputs land in fuzz/artifacts; neither is checked in.
+# SECONDS (default 600) on both cores; further arguments go to libFuzzer. The growing
+# corpus stays in fuzz/corpus, crashes, timeouts and out-of-memory inputs land in
+# fuzz/artifacts; neither is checked in.
 # Reproduce one finding with: build/fuzz/fuzz/zimo_fuzz_run fuzz/artifacts/crash-...
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,4 +23,4 @@ exec build/fuzz/fuzz/zimo_fuzz_run \
     -fork="$(nproc)" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -max_len=2000 \
     -dict=fuzz/zimo.dict -artifact_prefix=fuzz/artifacts/ -print_final_stats=1 \
-    fuzz/corpus fuzz/seeds
+    "${@:2}" fuzz/corpus fuzz/seeds

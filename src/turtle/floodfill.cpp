@@ -17,26 +17,27 @@ namespace {
 
     // One layer: every entry of current is expanded into its four neighbours and itself, in
     // the order up, left, itself, right, down; a pixel that is neither border nor fill is
-    // painted at once and joins next.
-    long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t fill,
+    // painted at once and joins next. Wide is a template parameter so that the thin pen's
+    // inner loop carries no branch for it.
+    template <bool Wide>
+    long long expandLayer(RasterPage& page, std::uint32_t border, std::uint32_t fill,
         Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
     {
         next.clear();
         const unsigned w = unsigned(page.width());
         const unsigned h = unsigned(page.height());
-        const bool wide = page.penWidth() > 1;
-        long long count = 0;
+        std::uint32_t* const pixels = page.row(0);
+        const std::ptrdiff_t stride = page.row(1) - pixels;
         auto visit = [&](int x, int y) {
             if (unsigned(x) >= w || unsigned(y) >= h)
                 return;
-            std::uint32_t& pixel = page.row(y)[x];
+            std::uint32_t& pixel = pixels[std::ptrdiff_t(y) * stride + x];
             if (pixel == border || pixel == fill)
                 return;
-            if (wide)
+            if constexpr (Wide)
                 page.drawPoint(x, y, fillColour);
             else
                 pixel = fill;
-            ++count;
             next.push_back({ x, y });
         };
         for (const FillPoint p : current) {
@@ -46,7 +47,15 @@ namespace {
             visit(p.x + 1, p.y);
             visit(p.x, p.y + 1);
         }
-        return count;
+        return static_cast<long long>(next.size());
+    }
+
+    long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t fill,
+        Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
+    {
+        if (page.penWidth() > 1)
+            return expandLayer<true>(page, border, fill, fillColour, current, next);
+        return expandLayer<false>(page, border, fill, fillColour, current, next);
     }
 
 } // namespace

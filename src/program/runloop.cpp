@@ -14,83 +14,74 @@
 #include "platform/workfile.h"
 #include "turtle/movement.h"
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // Splits the text (with the line end the run adds) into the line array, through the
-    // work file when there is one.
-    void loadLines(Machine& m, const QString& text, const RunOptions& options, RunOutcome& outcome)
-    {
-        const QString withEnd = text + QStringLiteral("\r\n");
-        QString read = withEnd;
-        if (options.workFile) {
-            if (auto back = passThroughFile(*options.workFile, withEnd))
-                read = *back;
-            else
-                outcome.workFileFailed = true;
-        }
-        const QStringList lines = splitWorkFileLines(read);
-        ProgramState& p = m.program;
-        if (lines.size() > ProgramState::MaxLines)
-            failAt(ProgramState::MaxLines + 1, msg::tooManyLines());
-        p.lineCount = int(lines.size());
-        for (int i = 1; i <= ProgramState::MaxLines; ++i)
-            p.setLine(i, i <= p.lineCount ? lines[i - 1] : QString());
+// Splits the text (with the line end the run adds) into the line array, through the
+// work file when there is one.
+void loadLines(Machine& m, const QString& text, const RunOptions& options, RunOutcome& outcome)
+{
+    const QString withEnd = text + QStringLiteral("\r\n");
+    QString read = withEnd;
+    if (options.workFile) {
+        if (auto back = passThroughFile(*options.workFile, withEnd))
+            read = *back;
+        else
+            outcome.workFileFailed = true;
     }
+    const QStringList lines = splitWorkFileLines(read);
+    ProgramState& p = m.program;
+    if (lines.size() > ProgramState::MaxLines)
+        failAt(ProgramState::MaxLines + 1, msg::tooManyLines());
+    p.lineCount = int(lines.size());
+    for (int i = 1; i <= ProgramState::MaxLines; ++i)
+        p.setLine(i, i <= p.lineCount ? lines[i - 1] : QString());
+}
 
-    void registerProcedures(Machine& m)
-    {
-        ProgramState& p = m.program;
-        for (int i = 1; i <= p.lineCount; ++i) {
-            if (!p.holds(i, kw::KProcedura))
-                continue;
-            if (p.procedureCount >= ProgramState::MaxProcedures)
-                failAt(i, msg::tooManyProcedures());
-            try {
-                const QString name = lielums(p, 1, i).toText();
-                ++p.procedureCount;
-                p.procedures[size_t(p.procedureCount)] = { name, i };
-            } catch (RunError& e) {
-                e.line = i;
-                throw;
-            }
-        }
+void registerProcedures(Machine& m)
+{
+    ProgramState& p = m.program;
+    for (int i = 1; i <= p.lineCount; ++i) {
+        if (!p.holds(i, kw::KProcedura))
+            continue;
+        if (p.procedureCount >= ProgramState::MaxProcedures)
+            failAt(i, msg::tooManyProcedures());
+        const QString name = atLine(i, [&] { return lielums(p, 1, i).toText(); });
+        ++p.procedureCount;
+        p.procedures[size_t(p.procedureCount)] = { name, i };
     }
+}
 
-    // Passes over a definition reached in sequence: to the line after its end.
-    void skipDefinitions(const ProgramState& p, int& v)
-    {
-        while (p.holds(v, kw::KProcedura)) {
-            const int definition = v;
-            do {
-                ++v;
-                if (v > p.lineCount)
-                    failAt(definition, msg::procedureWithoutEnd());
-            } while (!p.holds(v, kw::KProcedurasBeigas));
+// Passes over a definition reached in sequence: to the line after its end.
+void skipDefinitions(const ProgramState& p, int& v)
+{
+    while (p.holds(v, kw::KProcedura)) {
+        const int definition = v;
+        do {
             ++v;
-        }
+            if (v > p.lineCount)
+                failAt(definition, msg::procedureWithoutEnd());
+        } while (!p.holds(v, kw::KProcedurasBeigas));
+        ++v;
     }
+}
 
-    void walk(Machine& m)
-    {
-        ProgramState& p = m.program;
-        const int count = p.lineCount;
-        for (int v = 1; v <= count; ++v) {
-            if (p.inProcedure && p.holds(v, kw::KProcedurasBeigas)) {
-                p.inProcedure = false;
-                v = p.returnLine;
-            }
-            try {
-                skipDefinitions(p, v);
-            } catch (RunError& e) {
-                if (e.line == 0)
-                    e.line = v;
-                throw;
-            }
-            lineStep(m, v);
+void walk(Machine& m)
+{
+    ProgramState& p = m.program;
+    const int count = p.lineCount;
+    for (int v = 1; v <= count; ++v) {
+        if (p.inProcedure && p.holds(v, kw::KProcedurasBeigas)) {
+            p.inProcedure = false;
+            v = p.returnLine;
         }
+        atLine(v, [&] { skipDefinitions(p, v); });
+        lineStep(m, v);
     }
+}
 
 } // namespace
 
@@ -119,16 +110,12 @@ void lineStep(Machine& m, int& v)
         }
         ~Nesting() { --depth; }
     } nesting(m.run.depth);
-    try {
+    atLine(line, [&] {
         if (m.run.depth > Machine::MaxNesting)
             fail(msg::nestedTooDeep(Machine::MaxNesting));
         liniju_zimesana(m, v);
         citas_komandas(m, v);
-    } catch (RunError& e) {
-        if (e.line == 0)
-            e.line = line;
-        throw;
-    }
+    });
     Turtle& t = m.turtle;
     trissturis(t, t.x, t.y, t.heading);
     t.prevX = t.x;

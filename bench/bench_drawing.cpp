@@ -11,7 +11,8 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 void runFigure(benchmark::State& state, const char* line)
 {

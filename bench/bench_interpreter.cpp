@@ -11,12 +11,14 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 void runRepeated(benchmark::State& state, const QString& body, int linesInBody)
 {
     constexpr int Passes = 30000;
-    const QString program = QStringLiteral("atrums 0\r\natkartot %1\r\n%2\r\nbeigas").arg(Passes).arg(body);
+    const QString program
+        = QStringLiteral("atrums 0\r\natkartot %1\r\n%2\r\nbeigas").arg(Passes).arg(body);
     auto page = std::make_unique<RasterPage>();
     auto machine = std::make_unique<Machine>(*page);
     RunOptions options;

@@ -21,7 +21,8 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Small enough that a run costs milliseconds; figures still get ten times as many steps.
 constexpr std::int64_t MaxSteps = 2000;
@@ -66,7 +67,8 @@ bool skipped(const std::uint8_t* data, std::size_t size)
 
 // Watches how deep line steps nest and how much stack that takes; the deepest nesting seen
 // is told at exit, since the run's stack must hold the deepest nesting a program can reach.
-class DepthWatch : public zimo::Screen {
+class DepthWatch : public zimo::Screen
+{
 public:
     explicit DepthWatch(const zimo::Machine& m)
         : m_machine(m)

@@ -2,14 +2,16 @@
 
 #include <pthread.h>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
-    void* trampoline(void* arg)
-    {
-        (*static_cast<const std::function<void()>*>(arg))();
-        return nullptr;
-    }
+namespace
+{
+void* trampoline(void* arg)
+{
+    (*static_cast<const std::function<void()>*>(arg))();
+    return nullptr;
+}
 }
 
 void runWithBigStack(const std::function<void()>& work)
@@ -18,7 +20,8 @@ void runWithBigStack(const std::function<void()>& work)
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, RunStackBytes);
     pthread_t thread;
-    if (pthread_create(&thread, &attr, trampoline, const_cast<std::function<void()>*>(&work)) != 0) {
+    if (pthread_create(&thread, &attr, trampoline, const_cast<std::function<void()>*>(&work))
+        != 0) {
         pthread_attr_destroy(&attr);
         work();
         return;

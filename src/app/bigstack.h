@@ -4,7 +4,8 @@
 
 #include <functional>
 
-namespace zimo {
+namespace zimo
+{
 
 /// Runs work on a thread with a stack of RunStackBytes and waits for it.
 void runWithBigStack(const std::function<void()>& work);

@@ -13,52 +13,57 @@
 #include <cstdio>
 #include <memory>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr std::int64_t DefaultMaxSteps = 10'000'000;
+constexpr std::int64_t DefaultMaxSteps = 10'000'000;
 
-    struct Request {
-        QString program;
-        QString png;
-        QString trace;
-        std::int64_t maxSteps = DefaultMaxSteps;
-    };
+struct Request {
+    QString program;
+    QString png;
+    QString trace;
+    std::int64_t maxSteps = DefaultMaxSteps;
+};
 
-    void usage()
-    {
-        std::fputs("Lietošana: zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--trace TRASE.txt] "
-                   "[--max-steps N]\n",
-            stderr);
-    }
+void usage()
+{
+    std::fputs("Lietošana: zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--trace TRASE.txt] "
+               "[--max-steps N]\n",
+        stderr);
+}
 
-    bool parse(const QStringList& args, Request& request)
-    {
-        for (qsizetype i = 0; i < args.size(); ++i) {
-            const QString& a = args[i];
-            const bool hasValue = i + 1 < args.size();
-            if (a == u"--run" && hasValue) {
-                request.program = args[++i];
-            } else if (a == u"--png" && hasValue) {
-                request.png = args[++i];
-            } else if (a == u"--trace" && hasValue) {
-                request.trace = args[++i];
-            } else if (a == u"--max-steps" && hasValue) {
-                bool ok = false;
-                request.maxSteps = args[++i].toLongLong(&ok);
-                if (!ok || request.maxSteps < 1)
-                    return false;
-            } else {
+bool parse(const QStringList& args, Request& request)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == u"--run" && hasValue) {
+            request.program = args[++i];
+        } else if (a == u"--png" && hasValue) {
+            request.png = args[++i];
+        } else if (a == u"--trace" && hasValue) {
+            request.trace = args[++i];
+        } else if (a == u"--max-steps" && hasValue) {
+            bool ok = false;
+            request.maxSteps = args[++i].toLongLong(&ok);
+            if (!ok || request.maxSteps < 1)
                 return false;
-            }
+        } else {
+            return false;
         }
-        return !request.program.isEmpty();
     }
+    return !request.program.isEmpty();
+}
 
 } // namespace
 
-bool wantsHeadless(const QStringList& arguments) { return arguments.contains(QStringLiteral("--run")); }
+bool wantsHeadless(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--run"));
+}
 
 int runHeadless(const QStringList& arguments)
 {

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace zimo {
+namespace zimo
+{
 
 /// `zimo --run PROGRAM.zkf [--png OUT.png] [--trace OUT.txt] [--max-steps N]`: runs a
 /// program file without a window at full speed. Returns the exit status: 0 finished,

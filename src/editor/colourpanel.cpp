@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace zimo {
+namespace zimo
+{
 
 ColourPanel::ColourPanel(QWidget* parent)
     : QFrame(parent)
@@ -21,8 +22,8 @@ ColourPanel::ColourPanel(QWidget* parent)
     for (int i = 0; i < BoxCount; ++i) {
         const int column = i % 6;
         const int row = i / 6;
-        auto* box = new PictureBox(QStringLiteral("k_lauks%1").arg(i),
-            twRect(360 * column, 240 * row, 375, 255), this);
+        auto* box = new PictureBox(
+            QStringLiteral("k_lauks%1").arg(i), twRect(360 * column, 240 * row, 375, 255), this);
         const Colour c = ColourTable[size_t(i)];
         box->setColour(QColor(redOf(c), greenOf(c), blueOf(c)));
         m_boxes[size_t(i)] = box;

@@ -7,7 +7,8 @@
 class QLabel;
 class QPushButton;
 
-namespace zimo {
+namespace zimo
+{
 
 class PictureBox;
 
@@ -15,7 +16,8 @@ class PictureBox;
 /// table (box N-1 shows colour number N), the preview krasa2 with its caption nr_krasas,
 /// and the buttons krasas_ok and Command1. Hidden until the swatch opens it; what its
 /// controls do is for the window to connect.
-class ColourPanel : public QFrame {
+class ColourPanel : public QFrame
+{
 public:
     static constexpr int BoxCount = 36;
 

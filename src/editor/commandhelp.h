@@ -5,7 +5,8 @@
 
 #include <span>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The help row under the toolbar: keyword, what its arguments are, a second keyword and
 /// its arguments, and an example line.

@@ -3,7 +3,8 @@
 #include "commandhelp.h"
 #include "commandrecorder.h"
 
-namespace zimo {
+namespace zimo
+{
 
 CommandInserter::CommandInserter(CommandRecorder& recorder, QString& helpBuffer, HelpRow& helpRow)
     : m_recorder(recorder)

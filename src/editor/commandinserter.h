@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 class CommandRecorder;
 struct HelpRow;
@@ -12,7 +13,8 @@ struct Recorded;
 /// program and then explained on the help row, as if it had just been typed.
 ///
 /// Holds the window's recorder, help buffer and help row; owns nothing.
-class CommandInserter {
+class CommandInserter
+{
 public:
     CommandInserter(CommandRecorder& recorder, QString& helpBuffer, HelpRow& helpRow);
 

@@ -13,24 +13,26 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    const QString LineEnd = QStringLiteral("\r\n");
+const QString LineEnd = QStringLiteral("\r\n");
 
-    QString command(QStringView keyword, double number)
-    {
-        return keyword.toString() + numberText(number);
-    }
+QString command(QStringView keyword, double number)
+{
+    return keyword.toString() + numberText(number);
+}
 
-    // The whole character (both halves of a surrogate pair) at index.
-    QString characterAt(const QString& text, qsizetype index)
-    {
-        const bool pair = text.at(index).isHighSurrogate() && index + 1 < text.size()
-            && text.at(index + 1).isLowSurrogate();
-        return text.mid(index, pair ? 2 : 1);
-    }
+// The whole character (both halves of a surrogate pair) at index.
+QString characterAt(const QString& text, qsizetype index)
+{
+    const bool pair = text.at(index).isHighSurrogate() && index + 1 < text.size()
+        && text.at(index + 1).isLowSurrogate();
+    return text.mid(index, pair ? 2 : 1);
+}
 
 } // namespace
 

@@ -6,7 +6,8 @@
 
 #include <optional>
 
-namespace zimo {
+namespace zimo
+{
 
 struct ProgramState;
 struct Turtle;
@@ -35,7 +36,8 @@ struct StepCommands {
 /// window shares with the run. The text box is the learner's work: every append hands back
 /// the old text plus the new line whole, whatever becomes of the work file; a line that does
 /// not fit the line array leaves text and array untouched.
-class CommandRecorder {
+class CommandRecorder
+{
 public:
     static constexpr QStringView DefaultWorkFile = u"komandas.zkf";
 

@@ -19,16 +19,18 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
-    QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+namespace
+{
+QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
-    void open(QWidget* panel)
-    {
-        panel->show();
-        panel->raise();
-    }
+void open(QWidget* panel)
+{
+    panel->show();
+    panel->raise();
+}
 } // namespace
 
 EditorActions::EditorActions(Form1& form)

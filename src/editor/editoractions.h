@@ -7,7 +7,8 @@
 
 #include <QObject>
 
-namespace zimo {
+namespace zimo
+{
 
 class Form1;
 
@@ -16,7 +17,8 @@ class Form1;
 ///
 /// Owns the recorder, the steering state and the picker state for the window's lifetime
 /// and connects the window's controls to them. Nothing here acts while a run goes on.
-class EditorActions : public QObject {
+class EditorActions : public QObject
+{
 public:
     explicit EditorActions(Form1& form);
 

@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The pictures of the ten sample buttons: each button's figure drawn by the core in white on
 /// black, cropped to the figure and shrunk into a side x side square.

@@ -29,18 +29,20 @@
 #include <QScreen>
 #include <QToolButton>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr QStringView WorkFileName = u"komandas.zkf";
-    const QColor ModeFrameColour(128, 128, 255);
-    constexpr int ModeFrameWidth = 6;
-    /// The mode frames cover the controls' 2-pixel borders and reach 4 pixels beyond them,
-    /// so they never hide a pixel of the drawing or of the text.
-    constexpr int ModeFrameOutside = 4;
+constexpr QStringView WorkFileName = u"komandas.zkf";
+const QColor ModeFrameColour(128, 128, 255);
+constexpr int ModeFrameWidth = 6;
+/// The mode frames cover the controls' 2-pixel borders and reach 4 pixels beyond them,
+/// so they never hide a pixel of the drawing or of the text.
+constexpr int ModeFrameOutside = 4;
 
-    QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 } // namespace
 

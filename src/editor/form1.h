@@ -10,7 +10,8 @@
 
 class QAction;
 
-namespace zimo {
+namespace zimo
+{
 
 class ColourPanel;
 class EditorActions;
@@ -36,7 +37,8 @@ class Toolbar;
 /// the window shows the frames it publishes; the text box is read-only and every control that
 /// would change the machine is disabled. The window is in page mode (keys steer the turtle)
 /// or text mode (keys go to the text box only).
-class Form1 : public QMainWindow, public ProgramHost {
+class Form1 : public QMainWindow, public ProgramHost
+{
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);

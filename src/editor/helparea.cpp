@@ -7,25 +7,27 @@
 
 #include <QLabel>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    QLabel* makeLabel(const QString& name, QPoint at, QColor colour, double points, bool bold,
-        QWidget* parent)
-    {
-        auto* label = new QLabel(parent);
-        label->setObjectName(name);
-        label->move(at);
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(ptPixels(points));
-        font.setBold(bold);
-        label->setFont(font);
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, colour);
-        label->setPalette(pal);
-        return label;
-    }
+QLabel* makeLabel(
+    const QString& name, QPoint at, QColor colour, double points, bool bold, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->move(at);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(ptPixels(points));
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
 
 } // namespace
 

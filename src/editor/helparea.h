@@ -4,7 +4,8 @@
 
 class QLabel;
 
-namespace zimo {
+namespace zimo
+{
 
 struct HelpRow;
 
@@ -12,7 +13,8 @@ struct HelpRow;
 ///
 /// The row labels size themselves to their texts; when a label's text changes, the next one
 /// moves to stand a fixed gap to the right of it. l_c and piem never move.
-class HelpArea : public QFrame {
+class HelpArea : public QFrame
+{
 public:
     /// 100 twips between a row label's right edge and the next label.
     static constexpr int Gap = 7;

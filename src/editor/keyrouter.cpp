@@ -4,7 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace zimo {
+namespace zimo
+{
 
 KeyRouter::KeyRouter(QWidget* window)
     : QObject(window)

@@ -5,7 +5,8 @@
 class QKeyEvent;
 class QWidget;
 
-namespace zimo {
+namespace zimo
+{
 
 /// Lets the window see key events before the focused control, as the keyboard modes ask.
 ///
@@ -14,7 +15,8 @@ namespace zimo {
 /// digits) are taken from the focused control and reported with their Windows virtual key
 /// codes; the releases that auto-repeat generates are swallowed, so a held key reports one
 /// release. In text mode every key goes to the focused control only.
-class KeyRouter : public QObject {
+class KeyRouter : public QObject
+{
     Q_OBJECT
 public:
     explicit KeyRouter(QWidget* window);

@@ -10,7 +10,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 KeySteering::KeySteering(Machine& machine, CommandRecorder& recorder)
     : m_machine(machine)

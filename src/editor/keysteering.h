@@ -5,7 +5,8 @@
 #include <QPointF>
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 class CommandRecorder;
 class Machine;
@@ -27,7 +28,8 @@ struct RubberBand {
 /// down. Acts on the machine's turtle, pen and page, and records every finished step
 /// through the recorder. While a run goes on the run owns the machine, so every key is
 /// ignored then.
-class KeySteering {
+class KeySteering
+{
 public:
     enum Key : int {
         Space = 32,

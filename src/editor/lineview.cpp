@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-namespace zimo {
+namespace zimo
+{
 
 LineView::LineView(const QString& name, int x1, int x2, int y, QWidget* parent)
     : QWidget(parent)

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A horizontal line laid on a panel, as thick as asked: the thickness picker's preview
 /// view_line. Its widget is tall enough for the thickest line, centred on the line.
-class LineView : public QWidget {
+class LineView : public QWidget
+{
 public:
     static constexpr int MaxThickness = 10;
 

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QRegion>
 
-namespace zimo {
+namespace zimo
+{
 
 OutlineRect::OutlineRect(const QString& name, QColor colour, int width, QWidget* parent)
     : QWidget(parent)
@@ -20,8 +21,8 @@ void OutlineRect::setBounds(QRect bounds, int outside)
     const QRect outer = bounds.adjusted(-outside, -outside, outside, outside);
     setGeometry(outer);
     const QRect local(QPoint(0, 0), outer.size());
-    setMask(QRegion(local).subtracted(
-        QRegion(local.adjusted(m_width, m_width, -m_width, -m_width))));
+    setMask(
+        QRegion(local).subtracted(QRegion(local.adjusted(m_width, m_width, -m_width, -m_width))));
 }
 
 void OutlineRect::paintEvent(QPaintEvent* event)

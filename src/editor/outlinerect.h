@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QWidget>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A rectangle outline laid over other controls, such as the frame that marks which control
 /// has the keyboard. It is a masked widget, so it covers only its own band of pixels and lets
 /// every click through.
-class OutlineRect : public QWidget {
+class OutlineRect : public QWidget
+{
 public:
     OutlineRect(const QString& name, QColor colour, int width, QWidget* parent);
 

@@ -3,7 +3,8 @@
 #include "platform/rasterpage.h"
 #include "program/machine.h"
 
-namespace zimo {
+namespace zimo
+{
 
 void captureFrame(const Machine& m, PageFrame& frame)
 {

@@ -7,7 +7,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 

@@ -5,7 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace zimo {
+namespace zimo
+{
 
 PageView::PageView(QRect geometry, QWidget* parent)
     : QWidget(parent)

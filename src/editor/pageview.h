@@ -6,7 +6,8 @@
 #include <QLineF>
 #include <QWidget>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The drawing page lapa: a sunken control whose inner area shows a copy of the core's page,
 /// with the turtle sprite (lin1, lin2, lin3) and the rubber band prevline laid over it.
@@ -14,7 +15,8 @@ namespace zimo {
 /// Owns the frame it shows; the overlays are painted on the screen only, never into the
 /// image, so moving or hiding them leaves the drawing as it is. Reports pointer moves in
 /// page pixels and clicks.
-class PageView : public QWidget {
+class PageView : public QWidget
+{
     Q_OBJECT
 public:
     /// Width of the sunken border around the page's inner area.

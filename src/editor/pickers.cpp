@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace zimo {
+namespace zimo
+{
 
 QString PickerState::colourCaption() const { return recordingmsg::colourCaption(captionNumber); }
 

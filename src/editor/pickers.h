@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 class CommandInserter;
 class KeySteering;
@@ -31,7 +32,8 @@ struct PickerState {
 /// Owns the picker state. Only the colour choice acts at once (on the pen's line colour and
 /// the rubber band); thickness and style act when the program runs the appended line.
 /// Showing and hiding the panels is the widgets' own business.
-class Pickers {
+class Pickers
+{
 public:
     static constexpr int ColourCount = 36;
     static constexpr int MinThickness = 1;

@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace zimo {
+namespace zimo
+{
 
 PictureBox::PictureBox(const QString& name, QRect geometry, QWidget* parent)
     : QFrame(parent)

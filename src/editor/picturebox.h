@@ -4,12 +4,14 @@
 #include <QFrame>
 #include <QPixmap>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A small picture surface of the window: a sunken box that shows a background colour and,
 /// optionally, a picture, and reports clicks and pointer moves. The colour swatches, the
 /// colour boxes and the line-style samples are such boxes.
-class PictureBox : public QFrame {
+class PictureBox : public QFrame
+{
     Q_OBJECT
 public:
     PictureBox(const QString& name, QRect geometry, QWidget* parent);

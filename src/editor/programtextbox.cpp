@@ -6,27 +6,29 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // The character a key adds to the help buffer, or nothing for keys that type none.
-    QString typedCharacter(const QKeyEvent& event)
-    {
-        switch (event.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return QStringLiteral("\r");
-        case Qt::Key_Backspace:
-            return QStringLiteral("\b");
-        default:
-            break;
-        }
-        const QString text = event.text();
-        if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7F)
-            return {};
-        return text;
+// The character a key adds to the help buffer, or nothing for keys that type none.
+QString typedCharacter(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QStringLiteral("\r");
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    default:
+        break;
     }
+    const QString text = event.text();
+    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7F)
+        return {};
+    return text;
+}
 
 } // namespace
 

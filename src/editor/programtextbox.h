@@ -2,14 +2,16 @@
 
 #include <QPlainTextEdit>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The program text box ieraksti: one command per line, both scroll bars, no wrapping.
 ///
 /// Reports every character typed into it (before the box takes it, as the help needs) and
 /// every click. Holds no program state of its own besides its text; the highlight of the
 /// line a run executes is a decoration that never touches the text or the caret.
-class ProgramTextBox : public QPlainTextEdit {
+class ProgramTextBox : public QPlainTextEdit
+{
     Q_OBJECT
 public:
     ProgramTextBox(QRect geometry, QWidget* parent);

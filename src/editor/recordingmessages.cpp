@@ -1,6 +1,7 @@
 #include "recordingmessages.h"
 
-namespace zimo::recordingmsg {
+namespace zimo::recordingmsg
+{
 
 QString lineArrayFull()
 {

@@ -4,7 +4,8 @@
 
 /// Every text of keyboard recording, the inserting buttons and the pickers that a user may
 /// read, in Latvian.
-namespace zimo::recordingmsg {
+namespace zimo::recordingmsg
+{
 
 /// The line array holds its 1000 lines; the new line was not added.
 QString lineArrayFull();

@@ -2,13 +2,14 @@
 
 #include "runscreen.h"
 
-#include "program/runloop.h"
 #include "program/machine.h"
+#include "program/runloop.h"
 
 #include <QMetaObject>
 #include <QThread>
 
-namespace zimo {
+namespace zimo
+{
 
 RunController::RunController(Machine& machine, QObject* parent)
     : QObject(parent)

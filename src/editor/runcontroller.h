@@ -9,7 +9,8 @@
 
 class QThread;
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 class RunScreen;
@@ -21,7 +22,8 @@ struct PageFrame;
 /// touches the machine; the window reads the frames the screen publishes. A run always ends
 /// on the window's thread with finished(), after the worker is joined, so the machine is the
 /// window's again when the signal arrives. Destroying the controller stops and joins a run.
-class RunController : public QObject {
+class RunController : public QObject
+{
     Q_OBJECT
 public:
     explicit RunController(Machine& machine, QObject* parent = nullptr);

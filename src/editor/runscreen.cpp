@@ -4,10 +4,12 @@
 
 #include <utility>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
-    constexpr auto FrameInterval = std::chrono::microseconds(16'000);
+namespace
+{
+constexpr auto FrameInterval = std::chrono::microseconds(16'000);
 }
 
 RunScreen::RunScreen(

@@ -9,7 +9,8 @@
 #include <functional>
 #include <mutex>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The window's screen for a run: called on the run's worker thread, it copies the page and
 /// everything shown with it into a front frame that the window's thread takes.
@@ -19,7 +20,8 @@ namespace zimo {
 /// the worker publishes once more when the run ends. The notify callback runs on the worker
 /// and must only post to the window's thread; it is not called again until that thread has
 /// taken the frame.
-class RunScreen : public Screen {
+class RunScreen : public Screen
+{
 public:
     /// A frame of a 60 Hz screen, in delay units (0.1 ms).
     static constexpr double FrameUnits = 160;

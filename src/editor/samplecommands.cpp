@@ -8,7 +8,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 QString sampleLine(int index)
 {

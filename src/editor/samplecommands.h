@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 class CommandInserter;
 class RasterPage;

@@ -7,31 +7,33 @@
 
 #include <QLabel>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr int RowTop = 10080;
+constexpr int RowTop = 10080;
 
-    QLabel* makeLabel(const QString& name, int left, const QString& text, QWidget* parent)
-    {
-        auto* label = new QLabel(text, parent);
-        label->setObjectName(name);
-        QFont font(QStringLiteral("Liberation Serif"));
-        font.setPixelSize(ptPixels(14.25));
-        label->setFont(font);
-        label->move(tw(left), 0);
-        label->adjustSize();
-        return label;
-    }
+QLabel* makeLabel(const QString& name, int left, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(ptPixels(14.25));
+    label->setFont(font);
+    label->move(tw(left), 0);
+    label->adjustSize();
+    return label;
+}
 
-    void setText(QLabel* label, const QString& text)
-    {
-        if (label->text() == text)
-            return;
-        label->setText(text);
-        label->adjustSize();
-    }
+void setText(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->adjustSize();
+}
 
 } // namespace
 

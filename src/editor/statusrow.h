@@ -4,11 +4,13 @@
 
 class QLabel;
 
-namespace zimo {
+namespace zimo
+{
 
 /// The status row under the page: the turtle's angle (lb_lenk) and coordinates (lb_coord),
 /// and the pointer's page coordinates (peles_koord). Each label sizes itself to its text.
-class StatusRow : public QWidget {
+class StatusRow : public QWidget
+{
 public:
     explicit StatusRow(QWidget* parent);
 

@@ -12,30 +12,32 @@
 
 #include <memory>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr int HighlightWidth = 5;
+constexpr int HighlightWidth = 5;
 
-    // The samples are drawn by the page itself, so they show the dashes a program gets.
-    std::array<QPixmap, StylePanel::StyleCount> styleSamples(QSize size)
-    {
-        auto page = std::make_unique<RasterPage>();
-        std::array<QPixmap, StylePanel::StyleCount> samples;
-        const int middle = size.height() / 2;
-        for (int k = 0; k < StylePanel::StyleCount; ++k) {
-            const int top = k * size.height();
-            page->setLineStyle(k);
-            page->drawLine(QPointF(2, top + middle), QPointF(size.width() - 3, top + middle), 0);
-        }
-        QImage image;
-        page->copyTo(image);
-        for (int k = 0; k < StylePanel::StyleCount; ++k)
-            samples[size_t(k)]
-                = QPixmap::fromImage(image.copy(0, k * size.height(), size.width(), size.height()));
-        return samples;
+// The samples are drawn by the page itself, so they show the dashes a program gets.
+std::array<QPixmap, StylePanel::StyleCount> styleSamples(QSize size)
+{
+    auto page = std::make_unique<RasterPage>();
+    std::array<QPixmap, StylePanel::StyleCount> samples;
+    const int middle = size.height() / 2;
+    for (int k = 0; k < StylePanel::StyleCount; ++k) {
+        const int top = k * size.height();
+        page->setLineStyle(k);
+        page->drawLine(QPointF(2, top + middle), QPointF(size.width() - 3, top + middle), 0);
     }
+    QImage image;
+    page->copyTo(image);
+    for (int k = 0; k < StylePanel::StyleCount; ++k)
+        samples[size_t(k)]
+            = QPixmap::fromImage(image.copy(0, k * size.height(), size.width(), size.height()));
+    return samples;
+}
 
 } // namespace
 
@@ -50,8 +52,8 @@ StylePanel::StylePanel(QWidget* parent)
     bold.setBold(true);
     const QRect first = twRect(480, 360, 1575, 255);
     for (int k = 0; k < StyleCount; ++k) {
-        auto* sample = new PictureBox(QStringLiteral("stl%1").arg(k),
-            first.translated(0, tw(360 * k)), this);
+        auto* sample = new PictureBox(
+            QStringLiteral("stl%1").arg(k), first.translated(0, tw(360 * k)), this);
         m_samples[size_t(k)] = sample;
         auto* number = new QLabel(QString::number(k + 1), this);
         number->setObjectName(QStringLiteral("Label2_%1").arg(k));

@@ -7,7 +7,8 @@
 class QLabel;
 class QPushButton;
 
-namespace zimo {
+namespace zimo
+{
 
 class OutlineRect;
 class PictureBox;
@@ -15,7 +16,8 @@ class PictureBox;
 /// The line-style picker Frame2: six samples stl drawn in the six line styles, numbered by
 /// the labels Label2, the highlight robeza on the sample under the pointer, and the button
 /// Command3. Hidden until l_stils opens it; what its controls do is for the window to connect.
-class StylePanel : public QGroupBox {
+class StylePanel : public QGroupBox
+{
 public:
     static constexpr int StyleCount = 6;
 

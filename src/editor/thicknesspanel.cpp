@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace zimo {
+namespace zimo
+{
 
 ThicknessPanel::ThicknessPanel(QWidget* parent)
     : QGroupBox(windowmsg::lineThickness(), parent)

@@ -7,14 +7,16 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
-namespace zimo {
+namespace zimo
+{
 
 class LineView;
 
 /// The thickness picker f_linija: the scroll bar HScroll1 (1 to 10), its value lin_lab, the
 /// preview line view_line in its frame Shape1, and the buttons lin_ok and lin_cancel.
 /// Hidden until cf_lin opens it; what its controls do is for the window to connect.
-class ThicknessPanel : public QGroupBox {
+class ThicknessPanel : public QGroupBox
+{
 public:
     explicit ThicknessPanel(QWidget* parent);
 

@@ -9,30 +9,32 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr int ButtonSide = 495;
-    /// Left edges of the sample buttons, in twips.
-    constexpr std::array<int, SampleCount> SampleLefts { 2640, 3165, 3690, 4215, 4740, 5265,
-        5790, 6300, 6825, 7350 };
+constexpr int ButtonSide = 495;
+/// Left edges of the sample buttons, in twips.
+constexpr std::array<int, SampleCount> SampleLefts { 2640, 3165, 3690, 4215, 4740, 5265, 5790, 6300,
+    6825, 7350 };
 
-    QToolButton* makeButton(const QString& name, int left, const QString& tooltip,
-        const QPixmap& picture, QColor background, QWidget* parent)
-    {
-        auto* button = new QToolButton(parent);
-        button->setObjectName(name);
-        button->setGeometry(tw(left), 0, tw(ButtonSide), tw(ButtonSide));
-        button->setToolTip(tooltip);
-        button->setIcon(QIcon(picture));
-        button->setIconSize(picture.size());
-        button->setFocusPolicy(Qt::NoFocus);
-        QPalette pal = button->palette();
-        pal.setColor(QPalette::Button, background);
-        button->setPalette(pal);
-        return button;
-    }
+QToolButton* makeButton(const QString& name, int left, const QString& tooltip,
+    const QPixmap& picture, QColor background, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(tw(left), 0, tw(ButtonSide), tw(ButtonSide));
+    button->setToolTip(tooltip);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setFocusPolicy(Qt::NoFocus);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::Button, background);
+    button->setPalette(pal);
+    return button;
+}
 
 } // namespace
 
@@ -44,12 +46,12 @@ Toolbar::Toolbar(QWidget* parent)
     setObjectName(QStringLiteral("toolbar"));
     const QColor white(Qt::white);
     const QColor black(Qt::black);
-    m_new = makeButton(QStringLiteral("new_analog"), 0, windowmsg::newPage(),
-        pictures::blankSheet(), white, this);
-    m_save = makeButton(QStringLiteral("save_analog"), 525, windowmsg::save(),
-        pictures::floppyDisk(), white, this);
-    m_run = makeButton(QStringLiteral("zimet"), 1050, windowmsg::runProgram(), m_runPicture,
-        white, this);
+    m_new = makeButton(
+        QStringLiteral("new_analog"), 0, windowmsg::newPage(), pictures::blankSheet(), white, this);
+    m_save = makeButton(
+        QStringLiteral("save_analog"), 525, windowmsg::save(), pictures::floppyDisk(), white, this);
+    m_run = makeButton(
+        QStringLiteral("zimet"), 1050, windowmsg::runProgram(), m_runPicture, white, this);
     m_clearPage = makeButton(QStringLiteral("Command2"), 1575, windowmsg::clearPage(),
         pictures::clearPage(), white, this);
     m_clearText = makeButton(QStringLiteral("Command4"), 2100, windowmsg::clearText(),
@@ -82,8 +84,8 @@ void Toolbar::setRunning(bool running)
 {
     m_run->setIcon(QIcon(running ? m_stopPicture : m_runPicture));
     m_run->setToolTip(running ? windowmsg::stopProgram() : windowmsg::runProgram());
-    for (QWidget* w : std::initializer_list<QWidget*> { m_new, m_save, m_clearPage, m_clearText,
-             m_thickness, m_style, m_swatch })
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             m_new, m_save, m_clearPage, m_clearText, m_thickness, m_style, m_swatch })
         w->setEnabled(!running);
     for (QToolButton* b : m_samples)
         b->setEnabled(!running);

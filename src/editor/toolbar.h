@@ -9,7 +9,8 @@
 class QLabel;
 class QToolButton;
 
-namespace zimo {
+namespace zimo
+{
 
 class PictureBox;
 
@@ -18,7 +19,8 @@ class PictureBox;
 ///
 /// Owns its buttons and pictures. Clicks are for the window to connect; while a run goes on
 /// the Run button turns into a stop button and every other control is disabled.
-class Toolbar : public QWidget {
+class Toolbar : public QWidget
+{
 public:
     explicit Toolbar(QWidget* parent);
 

@@ -3,7 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace zimo::pictures {
+namespace zimo::pictures
+{
 
 /// Size of the first five toolbar pictures; the others are Large x Large.
 inline constexpr QSize Small { 21, 23 };

@@ -2,7 +2,8 @@
 
 #include <QRect>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The window was drawn in twips; on screen 15 twips make one pixel (96 dots per inch).
 inline constexpr int TwipsPerPixel = 15;

@@ -2,7 +2,8 @@
 
 #include <array>
 
-namespace zimo::windowmsg {
+namespace zimo::windowmsg
+{
 
 QString title() { return QStringLiteral("Zimo"); }
 

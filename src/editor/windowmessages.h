@@ -4,7 +4,8 @@
 
 /// Every text of the main window that a user may read, in Latvian: captions, tooltips,
 /// menus and start texts.
-namespace zimo::windowmsg {
+namespace zimo::windowmsg
+{
 
 QString title();
 /// "Zimo – name" for a program that has a name.

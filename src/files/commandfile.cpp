@@ -6,7 +6,8 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace zimo {
+namespace zimo
+{
 
 bool startCommandFile(const QString& path)
 {

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The help command file "komandas.bat" that "Palīdzība" starts from the current folder.
 inline constexpr QStringView CommandFile = u"komandas.bat";

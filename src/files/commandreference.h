@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// One row of the command list: the command, what is written after it, an example line
 /// and what it does.

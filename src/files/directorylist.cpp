@@ -4,39 +4,41 @@
 #include <QFileInfo>
 #include <QStyle>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr int PathRole = Qt::UserRole;
+constexpr int PathRole = Qt::UserRole;
 
-    QString existingFolder(const QString& folder)
-    {
-        QString path = QDir::cleanPath(QDir(folder).absolutePath());
-        while (!QFileInfo(path).isDir()) {
-            const QString parent = QFileInfo(path).path();
-            if (parent == path)
-                return QDir::rootPath();
-            path = parent;
-        }
-        return path;
+QString existingFolder(const QString& folder)
+{
+    QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    while (!QFileInfo(path).isDir()) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            return QDir::rootPath();
+        path = parent;
     }
+    return path;
+}
 
-    QStringList chainDownTo(const QString& path)
-    {
-        QStringList chain;
-        QDir dir(path);
+QStringList chainDownTo(const QString& path)
+{
+    QStringList chain;
+    QDir dir(path);
+    chain.prepend(dir.absolutePath());
+    while (dir.cdUp())
         chain.prepend(dir.absolutePath());
-        while (dir.cdUp())
-            chain.prepend(dir.absolutePath());
-        return chain;
-    }
+    return chain;
+}
 
-    QString shownName(const QString& path)
-    {
-        const QString name = QFileInfo(path).fileName();
-        return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
-    }
+QString shownName(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+}
 
 } // namespace
 
@@ -63,10 +65,7 @@ void DirectoryList::setPath(const QString& folder)
         emit pathChanged(m_path);
 }
 
-void DirectoryList::refresh()
-{
-    setPath(m_path);
-}
+void DirectoryList::refresh() { setPath(m_path); }
 
 void DirectoryList::fill()
 {

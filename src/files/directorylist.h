@@ -3,14 +3,16 @@
 #include <QListWidget>
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The directory list `Dir1` of the save and open dialogs.
 ///
 /// Shows the chain of folders from the root down to its path, then the path's subfolders
 /// (hidden ones left out). Clicking a folder makes it the path. The path always names an
 /// existing folder: a path that has gone is replaced by its nearest existing parent.
-class DirectoryList : public QListWidget {
+class DirectoryList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit DirectoryList(QWidget* parent);

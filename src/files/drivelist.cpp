@@ -8,48 +8,49 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    bool isPseudo(const QByteArray& type)
-    {
-        static constexpr std::array<const char*, 12> Pseudo = { "proc", "sysfs", "tmpfs",
-            "devtmpfs", "devpts", "cgroup", "cgroup2", "autofs", "overlay", "squashfs",
-            "securityfs", "debugfs" };
-        for (const char* pseudo : Pseudo) {
-            if (type == pseudo)
-                return true;
-        }
-        return false;
-    }
-
-    // Removable media are mounted below these folders by the desktop or by hand.
-    bool isRemovableMount(const QString& root)
-    {
-        return root.startsWith(u"/media/") || root.startsWith(u"/run/media/")
-            || root.startsWith(u"/mnt/");
-    }
-
-    bool isOffered(const QStorageInfo& volume)
-    {
-        if (!volume.isValid() || !volume.isReady())
-            return false;
-    #ifdef Q_OS_WIN
-        return true;
-    #else
-        return volume.isRoot()
-            || (isRemovableMount(volume.rootPath()) && !isPseudo(volume.fileSystemType()));
-    #endif
-    }
-
-    bool isInside(const QString& folder, const QString& path)
-    {
-        if (folder == path)
+bool isPseudo(const QByteArray& type)
+{
+    static constexpr std::array<const char*, 12> Pseudo = { "proc", "sysfs", "tmpfs", "devtmpfs",
+        "devpts", "cgroup", "cgroup2", "autofs", "overlay", "squashfs", "securityfs", "debugfs" };
+    for (const char* pseudo : Pseudo) {
+        if (type == pseudo)
             return true;
-        const QString prefix = path.endsWith(u'/') ? path : path + u'/';
-        return folder.startsWith(prefix);
     }
+    return false;
+}
+
+// Removable media are mounted below these folders by the desktop or by hand.
+bool isRemovableMount(const QString& root)
+{
+    return root.startsWith(u"/media/") || root.startsWith(u"/run/media/")
+        || root.startsWith(u"/mnt/");
+}
+
+bool isOffered(const QStorageInfo& volume)
+{
+    if (!volume.isValid() || !volume.isReady())
+        return false;
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return volume.isRoot()
+        || (isRemovableMount(volume.rootPath()) && !isPseudo(volume.fileSystemType()));
+#endif
+}
+
+bool isInside(const QString& folder, const QString& path)
+{
+    if (folder == path)
+        return true;
+    const QString prefix = path.endsWith(u'/') ? path : path + u'/';
+    return folder.startsWith(prefix);
+}
 
 } // namespace
 

@@ -4,7 +4,8 @@
 #include <QList>
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A place the drive list offers: what it shows and the folder it leads to.
 struct Drive {
@@ -20,7 +21,8 @@ QList<Drive> offeredDrives();
 ///
 /// Shows the offered drives and marks the one that holds the dialog's folder. Choosing an
 /// entry tells the dialog to move its folder list there; marking one does not.
-class DriveList : public QComboBox {
+class DriveList : public QComboBox
+{
     Q_OBJECT
 public:
     explicit DriveList(QWidget* parent);

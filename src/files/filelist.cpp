@@ -4,7 +4,8 @@
 
 #include <QDir>
 
-namespace zimo {
+namespace zimo
+{
 
 FileList::FileList(QWidget* parent)
     : QListWidget(parent)

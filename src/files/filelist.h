@@ -3,10 +3,12 @@
 #include <QListWidget>
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The file list `File1` of the open dialog: the program files (".zkf") of one folder.
-class FileList : public QListWidget {
+class FileList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent);

@@ -7,7 +7,8 @@
 
 /// Every text of the program files, the save and open dialogs and the command list that a
 /// user may read, in Latvian.
-namespace zimo::filemsg {
+namespace zimo::filemsg
+{
 
 // Window and control captions.
 QString messageTitle();

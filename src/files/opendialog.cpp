@@ -8,7 +8,8 @@
 
 #include <QPushButton>
 
-namespace zimo {
+namespace zimo
+{
 
 OpenDialog::OpenDialog(QWidget* parent)
     : QDialog(parent)
@@ -48,25 +49,13 @@ OpenDialog::OpenDialog(QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &OpenDialog::cancel_Click);
 }
 
-QString OpenDialog::folder() const
-{
-    return m_dir->path();
-}
+QString OpenDialog::folder() const { return m_dir->path(); }
 
-void OpenDialog::setFolder(const QString& folder)
-{
-    m_dir->setPath(folder);
-}
+void OpenDialog::setFolder(const QString& folder) { m_dir->setPath(folder); }
 
-QString OpenDialog::selectedFile() const
-{
-    return m_files->selectedFile();
-}
+QString OpenDialog::selectedFile() const { return m_files->selectedFile(); }
 
-void OpenDialog::Drive1_Change(const QString& path)
-{
-    m_dir->setPath(path);
-}
+void OpenDialog::Drive1_Change(const QString& path) { m_dir->setPath(path); }
 
 void OpenDialog::Dir1_Change(const QString& path)
 {
@@ -74,15 +63,9 @@ void OpenDialog::Dir1_Change(const QString& path)
     m_files->setFolder(path);
 }
 
-void OpenDialog::c_load_Click()
-{
-    emit loadRequested(folder(), selectedFile());
-}
+void OpenDialog::c_load_Click() { emit loadRequested(folder(), selectedFile()); }
 
-void OpenDialog::cancel_Click()
-{
-    hide();
-}
+void OpenDialog::cancel_Click() { hide(); }
 
 void OpenDialog::showEvent(QShowEvent* event)
 {

@@ -5,7 +5,8 @@
 
 class QPushButton;
 
-namespace zimo {
+namespace zimo
+{
 
 class DirectoryList;
 class DriveList;
@@ -17,7 +18,8 @@ class FileList;
 /// window, closing it only hides it, and it reopens in the last folder. It reads nothing
 /// itself: "Ielādēt" asks for the selected file, and whoever loads hides the dialog once the
 /// program is in the text box.
-class OpenDialog : public QDialog {
+class OpenDialog : public QDialog
+{
     Q_OBJECT
 public:
     explicit OpenDialog(QWidget* parent);

@@ -8,7 +8,8 @@
 #include <QImage>
 #include <QImageWriter>
 
-namespace zimo {
+namespace zimo
+{
 
 QString writePagePicture(const RasterPage& page, const QString& path)
 {

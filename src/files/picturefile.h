@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 class RasterPage;
 

@@ -8,47 +8,49 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // Qt's own error texts are English; the learner gets the cause the file system shows.
-    QString writeReason(const QString& path, QFileDevice::FileError error)
-    {
-        const QFileInfo file(path);
-        if (!QFileInfo(file.absolutePath()).isDir())
-            return filemsg::reasonNoFolder();
-        if (file.isDir())
-            return filemsg::reasonFolderInTheWay();
-        if (error == QFileDevice::ResourceError)
-            return filemsg::reasonDiskFull();
-        if (!QFileInfo(file.absolutePath()).isWritable())
-            return filemsg::reasonFolderLocked();
-        if (file.exists() && !file.isWritable())
-            return filemsg::reasonFileLocked();
-        return filemsg::reasonWriteFailed();
-    }
+// Qt's own error texts are English; the learner gets the cause the file system shows.
+QString writeReason(const QString& path, QFileDevice::FileError error)
+{
+    const QFileInfo file(path);
+    if (!QFileInfo(file.absolutePath()).isDir())
+        return filemsg::reasonNoFolder();
+    if (file.isDir())
+        return filemsg::reasonFolderInTheWay();
+    if (error == QFileDevice::ResourceError)
+        return filemsg::reasonDiskFull();
+    if (!QFileInfo(file.absolutePath()).isWritable())
+        return filemsg::reasonFolderLocked();
+    if (file.exists() && !file.isWritable())
+        return filemsg::reasonFileLocked();
+    return filemsg::reasonWriteFailed();
+}
 
-    QString readReason(const QString& path)
-    {
-        const QFileInfo file(path);
-        if (file.isDir())
-            return filemsg::reasonIsFolder();
-        if (!file.exists())
-            return filemsg::reasonNoFile();
-        if (!file.isReadable())
-            return filemsg::reasonNotReadable();
-        return filemsg::reasonReadFailed();
-    }
+QString readReason(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.isDir())
+        return filemsg::reasonIsFolder();
+    if (!file.exists())
+        return filemsg::reasonNoFile();
+    if (!file.isReadable())
+        return filemsg::reasonNotReadable();
+    return filemsg::reasonReadFailed();
+}
 
-    // The character at index as the user sees it: both halves of a surrogate pair.
-    QString characterAt(const QString& text, qsizetype index)
-    {
-        if (text[index].isHighSurrogate() && index + 1 < text.size()
-            && text[index + 1].isLowSurrogate())
-            return text.mid(index, 2);
-        return text.mid(index, 1);
-    }
+// The character at index as the user sees it: both halves of a surrogate pair.
+QString characterAt(const QString& text, qsizetype index)
+{
+    if (text[index].isHighSurrogate() && index + 1 < text.size()
+        && text[index + 1].isLowSurrogate())
+        return text.mid(index, 2);
+    return text.mid(index, 1);
+}
 
 } // namespace
 

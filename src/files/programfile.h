@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace zimo {
+namespace zimo
+{
 
 inline constexpr QStringView ProgramSuffix = u".zkf";
 /// The save work file in the current folder that every save goes through.

@@ -17,29 +17,31 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // A message box that does not wait: it belongs to the window the learner is working in
-    // (the main window or one of the dialogs) and goes away when closed.
-    void showMessage(QWidget* window, const QString& message)
-    {
-        auto* box = new QMessageBox(QMessageBox::Warning, filemsg::messageTitle(), message,
-            QMessageBox::NoButton, window);
-        box->addButton(filemsg::okButton(), QMessageBox::AcceptRole);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    }
+// A message box that does not wait: it belongs to the window the learner is working in
+// (the main window or one of the dialogs) and goes away when closed.
+void showMessage(QWidget* window, const QString& message)
+{
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, filemsg::messageTitle(), message, QMessageBox::NoButton, window);
+    box->addButton(filemsg::okButton(), QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
 
-    void bringUp(QWidget& window)
-    {
-        window.show();
-        window.raise();
-        window.activateWindow();
-    }
+void bringUp(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 
-    QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
@@ -52,10 +54,7 @@ ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
 
 ProgramFiles::~ProgramFiles() = default;
 
-void ProgramFiles::setNotifier(Notifier notifier)
-{
-    m_notify = std::move(notifier);
-}
+void ProgramFiles::setNotifier(Notifier notifier) { m_notify = std::move(notifier); }
 
 void ProgramFiles::tell(const QString& message) const
 {
@@ -191,10 +190,7 @@ void ProgramFiles::jauns_Click()
     setProgram(m_folder, {});
 }
 
-void ProgramFiles::new_analog_Click()
-{
-    jauns_Click();
-}
+void ProgramFiles::new_analog_Click() { jauns_Click(); }
 
 void ProgramFiles::ieladet_Click()
 {

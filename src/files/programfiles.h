@@ -9,7 +9,8 @@
 
 class QWidget;
 
-namespace zimo {
+namespace zimo
+{
 
 class CommandsWindow;
 class OpenDialog;
@@ -25,7 +26,8 @@ class SaveDialog;
 /// has gone through (or on "Jauns"), so a name typed into the save dialog and then cancelled
 /// never becomes the file that the save button overwrites. Every failure is told to the user
 /// and leaves the program text and the files on disk as they were.
-class ProgramFiles : public QObject {
+class ProgramFiles : public QObject
+{
     Q_OBJECT
 public:
     /// Shows a message to the user.

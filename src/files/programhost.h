@@ -4,12 +4,14 @@
 
 class QWidget;
 
-namespace zimo {
+namespace zimo
+{
 
 class RasterPage;
 
 /// What the file operations need from the main window.
-class ProgramHost {
+class ProgramHost
+{
 public:
     virtual ~ProgramHost() = default;
 

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-namespace zimo {
+namespace zimo
+{
 
 QString recoveryFilePath()
 {

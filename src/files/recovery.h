@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The recovery file in the user's data folder: the program text kept when the window
 /// closes, so that closing without saving loses nothing a learner typed. It is written in

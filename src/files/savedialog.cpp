@@ -9,16 +9,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // Label1 and t_nosauk were drawn with a 12-point font.
-    QFont twelvePoints(QFont font)
-    {
-        font.setPixelSize(ptPixels(12));
-        return font;
-    }
+// Label1 and t_nosauk were drawn with a 12-point font.
+QFont twelvePoints(QFont font)
+{
+    font.setPixelSize(ptPixels(12));
+    return font;
+}
 
 } // namespace
 
@@ -65,35 +67,17 @@ SaveDialog::SaveDialog(QWidget* parent)
     connect(m_atcelt, &QPushButton::clicked, this, &SaveDialog::atcelt_Click);
 }
 
-QString SaveDialog::folder() const
-{
-    return m_dir->path();
-}
+QString SaveDialog::folder() const { return m_dir->path(); }
 
-void SaveDialog::setFolder(const QString& folder)
-{
-    m_dir->setPath(folder);
-}
+void SaveDialog::setFolder(const QString& folder) { m_dir->setPath(folder); }
 
-QString SaveDialog::name() const
-{
-    return m_name->text();
-}
+QString SaveDialog::name() const { return m_name->text(); }
 
-void SaveDialog::setName(const QString& name)
-{
-    m_name->setText(name);
-}
+void SaveDialog::setName(const QString& name) { m_name->setText(name); }
 
-void SaveDialog::Drive1_Change(const QString& path)
-{
-    m_dir->setPath(path);
-}
+void SaveDialog::Drive1_Change(const QString& path) { m_dir->setPath(path); }
 
-void SaveDialog::t_nosauk_Change(const QString& text)
-{
-    m_labi->setEnabled(!text.isEmpty());
-}
+void SaveDialog::t_nosauk_Change(const QString& text) { m_labi->setEnabled(!text.isEmpty()); }
 
 void SaveDialog::labi_Click()
 {
@@ -101,10 +85,7 @@ void SaveDialog::labi_Click()
         emit saveRequested(folder(), name());
 }
 
-void SaveDialog::atcelt_Click()
-{
-    hide();
-}
+void SaveDialog::atcelt_Click() { hide(); }
 
 void SaveDialog::showEvent(QShowEvent* event)
 {

@@ -7,7 +7,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace zimo {
+namespace zimo
+{
 
 class DirectoryList;
 class DriveList;
@@ -17,7 +18,8 @@ class DriveList;
 /// Owns its folder list, drive list and name box. It never blocks the main window, and
 /// closing it only hides it. It writes nothing itself: "Saglabāt" asks for a save with the
 /// chosen folder and name, and whoever saves hides the dialog once the file is written.
-class SaveDialog : public QDialog {
+class SaveDialog : public QDialog
+{
     Q_OBJECT
 public:
     explicit SaveDialog(QWidget* parent);

@@ -9,27 +9,29 @@
 #include <cmath>
 #include <string>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    QStringView fieldOf(QStringView line, int kurs)
-    {
-        // A line without a blank reads as if a blank stood before its first character.
-        const qsizetype start = line.lastIndexOf(u' ') + 1;
-        const qsizetype firstComma = line.indexOf(u',');
-        if (firstComma >= 0 && firstComma < start)
-            fail(msg::commaBeforeBlank());
-        qsizetype from = start;
-        for (int k = 1;; ++k) {
-            const qsizetype comma = line.indexOf(u',', from);
-            if (comma < 0)
-                return line.mid(from);
-            if (k == kurs)
-                return line.mid(from, comma - from);
-            from = comma + 1;
-        }
+QStringView fieldOf(QStringView line, int kurs)
+{
+    // A line without a blank reads as if a blank stood before its first character.
+    const qsizetype start = line.lastIndexOf(u' ') + 1;
+    const qsizetype firstComma = line.indexOf(u',');
+    if (firstComma >= 0 && firstComma < start)
+        fail(msg::commaBeforeBlank());
+    qsizetype from = start;
+    for (int k = 1;; ++k) {
+        const qsizetype comma = line.indexOf(u',', from);
+        if (comma < 0)
+            return line.mid(from);
+        if (k == kurs)
+            return line.mid(from, comma - from);
+        from = comma + 1;
     }
+}
 
 } // namespace
 

@@ -4,7 +4,8 @@
 
 #include <QStringView>
 
-namespace zimo {
+namespace zimo
+{
 
 struct ProgramState;
 

@@ -13,7 +13,8 @@
 
 #include <optional>
 
-namespace zimo {
+namespace zimo
+{
 
 void callProcedures(Machine& m, int& q)
 {
@@ -43,65 +44,66 @@ void ietUz(Machine& m, int& q)
     }
 }
 
-namespace {
+namespace
+{
 
-    struct Condition {
-        QString left;
-        QString right;
-        QChar op;
-        /// Nothing when "citadi " stands before "tad " and the then text cannot be cut.
-        std::optional<QString> branchIfTrue;
-        QString branchIfFalse;
-    };
+struct Condition {
+    QString left;
+    QString right;
+    QChar op;
+    /// Nothing when "citadi " stands before "tad " and the then text cannot be cut.
+    std::optional<QString> branchIfTrue;
+    QString branchIfFalse;
+};
 
-    // Cuts the operands and the two branch texts out of the line at their fixed positions
-    // (1-based in the comments, as the positions are usually counted).
-    Condition parseCondition(const QString& st)
-    {
-        const qsizetype n = st.size();
-        const qsizetype j = st.indexOf(kw::Ja) + 1;
-        const qsizetype t = st.indexOf(kw::Tad) + 1;
-        qsizetype c = st.indexOf(kw::Citadi) + 1 - 2;
-        if (c <= 0)
-            c = n;
-        qsizetype op = 0;
-        for (qsizetype i = j + 3; i <= n; ++i) {
-            const QChar ch = st[i - 1];
-            if (ch == u'=' || ch == u'>' || ch == u'<') {
-                op = i;
-                break;
-            }
+// Cuts the operands and the two branch texts out of the line at their fixed positions
+// (1-based in the comments, as the positions are usually counted).
+Condition parseCondition(const QString& st)
+{
+    const qsizetype n = st.size();
+    const qsizetype j = st.indexOf(kw::Ja) + 1;
+    const qsizetype t = st.indexOf(kw::Tad) + 1;
+    qsizetype c = st.indexOf(kw::Citadi) + 1 - 2;
+    if (c <= 0)
+        c = n;
+    qsizetype op = 0;
+    for (qsizetype i = j + 3; i <= n; ++i) {
+        const QChar ch = st[i - 1];
+        if (ch == u'=' || ch == u'>' || ch == u'<') {
+            op = i;
+            break;
         }
-        if (op == 0)
-            fail(msg::conditionWithoutOperator());
-        const qsizetype rightLength = t - 2 - op;
-        if (rightLength < 0)
-            fail(msg::conditionWithoutOperator());
-        Condition cond;
-        cond.op = st[op - 1];
-        cond.left = st.mid(j + 2, op - j - 3);
-        cond.right = st.mid(op, rightLength);
-        cond.branchIfFalse = c + 6 <= n ? st.mid(c + 5) : QString();
-        // The then text runs from the blank after "tad" to position c.
-        const qsizetype thenLength = c - (t + 3) + 1;
-        if (thenLength >= 0)
-            cond.branchIfTrue = st.mid(t + 2, thenLength);
-        return cond;
     }
+    if (op == 0)
+        fail(msg::conditionWithoutOperator());
+    const qsizetype rightLength = t - 2 - op;
+    if (rightLength < 0)
+        fail(msg::conditionWithoutOperator());
+    Condition cond;
+    cond.op = st[op - 1];
+    cond.left = st.mid(j + 2, op - j - 3);
+    cond.right = st.mid(op, rightLength);
+    cond.branchIfFalse = c + 6 <= n ? st.mid(c + 5) : QString();
+    // The then text runs from the blank after "tad" to position c.
+    const qsizetype thenLength = c - (t + 3) + 1;
+    if (thenLength >= 0)
+        cond.branchIfTrue = st.mid(t + 2, thenLength);
+    return cond;
+}
 
-    bool holds(const Machine& m, const Condition& cond)
-    {
-        const double right = mekle_ciparus(QStringView(cond.right)) ? leadingNumber(cond.right)
-                                                                     : parverst(m, Value(cond.right));
-        double left = pievieno_vert(m, cond.left);
-        if (cond.left == u"lenkis")
-            left -= 180.0;
-        if (cond.op == u'=')
-            return left == right;
-        if (cond.op == u'>')
-            return left > right;
-        return left < right;
-    }
+bool holds(const Machine& m, const Condition& cond)
+{
+    const double right = mekle_ciparus(QStringView(cond.right)) ? leadingNumber(cond.right)
+                                                                : parverst(m, Value(cond.right));
+    double left = pievieno_vert(m, cond.left);
+    if (cond.left == u"lenkis")
+        left -= 180.0;
+    if (cond.op == u'=')
+        return left == right;
+    if (cond.op == u'>')
+        return left > right;
+    return left < right;
+}
 
 } // namespace
 

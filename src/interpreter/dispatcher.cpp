@@ -12,7 +12,8 @@
 #include "turtle/movement.h"
 #include "turtle/pencommands.h"
 
-namespace zimo {
+namespace zimo
+{
 
 void citas_komandas(Machine& m, int& q)
 {

@@ -2,17 +2,18 @@
 
 #include <array>
 
-namespace zimo::kw {
+namespace zimo::kw
+{
 
-namespace {
+namespace
+{
 
-    // In the order of Key.
-    constexpr std::array<QStringView, KeyCount> Texts = { Tad, Sakne, NotiritLapu, Beigt,
-        Palielinat, Samazinat, Paslepts, Redzams, LinijasKrasa, Fona, FonaKrasa, Biezums, Pauze,
-        Krasot, Lenkis, Pa, LenkisPaKreisi, LenkisPaLabi, Koordinatas, Atrums, IetUz, Ja, No, Lidz,
-        Solis, Nakosais, Atkartot, Beigas, Proceduras, Procedura, ProcedurasBeigas, Zieds, Zvaigzne,
-        Daudzsturis, Stari, Sinusoida, Spirale, LinijasStils, UzAugsu, UzLeju, PaLabi, PaKreisi,
-        UzPrieksu, Parvietot };
+// In the order of Key.
+constexpr std::array<QStringView, KeyCount> Texts = { Tad, Sakne, NotiritLapu, Beigt, Palielinat,
+    Samazinat, Paslepts, Redzams, LinijasKrasa, Fona, FonaKrasa, Biezums, Pauze, Krasot, Lenkis, Pa,
+    LenkisPaKreisi, LenkisPaLabi, Koordinatas, Atrums, IetUz, Ja, No, Lidz, Solis, Nakosais,
+    Atkartot, Beigas, Proceduras, Procedura, ProcedurasBeigas, Zieds, Zvaigzne, Daudzsturis, Stari,
+    Sinusoida, Spirale, LinijasStils, UzAugsu, UzLeju, PaLabi, PaKreisi, UzPrieksu, Parvietot };
 
 } // namespace
 

@@ -7,7 +7,8 @@
 
 /// The keywords of the command language, exactly as they are searched for in a line.
 /// A trailing blank is part of a keyword that takes arguments.
-namespace zimo::kw {
+namespace zimo::kw
+{
 
 constexpr QStringView Tad = u"tad ";
 constexpr QStringView Sakne = u"sakne";
@@ -57,12 +58,50 @@ constexpr QStringView Parvietot = u"parvietot ";
 
 /// Every keyword a line is tested for, as a bit of the line's keyword mask.
 enum Key : unsigned {
-    KTad, KSakne, KNotiritLapu, KBeigt, KPalielinat, KSamazinat, KPaslepts, KRedzams,
-    KLinijasKrasa, KFona, KFonaKrasa, KBiezums, KPauze, KKrasot, KLenkis, KPa,
-    KLenkisPaKreisi, KLenkisPaLabi, KKoordinatas, KAtrums, KIetUz, KJa, KNo, KLidz, KSolis,
-    KNakosais, KAtkartot, KBeigas, KProceduras, KProcedura, KProcedurasBeigas, KZieds,
-    KZvaigzne, KDaudzsturis, KStari, KSinusoida, KSpirale, KLinijasStils, KUzAugsu, KUzLeju,
-    KPaLabi, KPaKreisi, KUzPrieksu, KParvietot,
+    KTad,
+    KSakne,
+    KNotiritLapu,
+    KBeigt,
+    KPalielinat,
+    KSamazinat,
+    KPaslepts,
+    KRedzams,
+    KLinijasKrasa,
+    KFona,
+    KFonaKrasa,
+    KBiezums,
+    KPauze,
+    KKrasot,
+    KLenkis,
+    KPa,
+    KLenkisPaKreisi,
+    KLenkisPaLabi,
+    KKoordinatas,
+    KAtrums,
+    KIetUz,
+    KJa,
+    KNo,
+    KLidz,
+    KSolis,
+    KNakosais,
+    KAtkartot,
+    KBeigas,
+    KProceduras,
+    KProcedura,
+    KProcedurasBeigas,
+    KZieds,
+    KZvaigzne,
+    KDaudzsturis,
+    KStari,
+    KSinusoida,
+    KSpirale,
+    KLinijasStils,
+    KUzAugsu,
+    KUzLeju,
+    KPaLabi,
+    KPaKreisi,
+    KUzPrieksu,
+    KParvietot,
     KeyCount
 };
 static_assert(KeyCount <= 64);

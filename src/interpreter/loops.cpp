@@ -10,40 +10,42 @@
 #include "program/runerror.h"
 #include "program/runloop.h"
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // Field 1 of line q as a whole number without name lookup: a text must spell a number.
-    int plainInt16Field(const ProgramState& p, int q)
-    {
-        const Value field = lielums(p, 1, q);
-        if (field.isNumber())
-            return toInt16(field.number());
-        const auto parsed = parseNumber(field.text());
-        if (!parsed)
-            fail(msg::notANumber(field.text()));
-        return toInt16(*parsed);
+// Field 1 of line q as a whole number without name lookup: a text must spell a number.
+int plainInt16Field(const ProgramState& p, int q)
+{
+    const Value field = lielums(p, 1, q);
+    if (field.isNumber())
+        return toInt16(field.number());
+    const auto parsed = parseNumber(field.text());
+    if (!parsed)
+        fail(msg::notANumber(field.text()));
+    return toInt16(*parsed);
+}
+
+// Replays lines from..to with the line step; returns false when a jump left the body.
+bool replay(Machine& m, int from, int to)
+{
+    for (int b = from; b <= to; ++b) {
+        lineStep(m, b);
+        if (m.program.jumpFlag)
+            return false;
     }
+    return true;
+}
 
-    // Replays lines from..to with the line step; returns false when a jump left the body.
-    bool replay(Machine& m, int from, int to)
-    {
-        for (int b = from; b <= to; ++b) {
-            lineStep(m, b);
-            if (m.program.jumpFlag)
-                return false;
-        }
-        return true;
-    }
-
-    // A body that closes more loops than it opens may already have popped the entry; the
-    // depth never goes below empty.
-    void closeLoop(int& depth)
-    {
-        if (depth > 0)
-            --depth;
-    }
+// A body that closes more loops than it opens may already have popped the entry; the
+// depth never goes below empty.
+void closeLoop(int& depth)
+{
+    if (depth > 0)
+        --depth;
+}
 
 } // namespace
 

@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <string>
 
-namespace zimo {
+namespace zimo
+{
 
 QString Value::toText() const { return m_isNumber ? numberText(m_number) : m_text; }
 
@@ -48,55 +49,56 @@ QString numberText(double value)
     return QString::fromLatin1(out.c_str());
 }
 
-namespace {
+namespace
+{
 
-    bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-    bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-    // Reads a number from the start of text into out (ASCII, for strtod). Returns the count
-    // of characters consumed; blanks are skipped only when skipBlanks is set.
-    qsizetype scanNumber(QStringView text, bool skipBlanks, std::string& out)
-    {
-        qsizetype i = 0;
-        const qsizetype n = text.size();
-        auto skip = [&] {
-            while (skipBlanks && i < n && isBlank(text[i]))
-                ++i;
-        };
-        auto digits = [&] {
-            qsizetype count = 0;
-            for (skip(); i < n && isDigit(text[i]); skip(), ++count)
-                out += char(text[i++].unicode());
-            return count;
-        };
+// Reads a number from the start of text into out (ASCII, for strtod). Returns the count
+// of characters consumed; blanks are skipped only when skipBlanks is set.
+qsizetype scanNumber(QStringView text, bool skipBlanks, std::string& out)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skip = [&] {
+        while (skipBlanks && i < n && isBlank(text[i]))
+            ++i;
+    };
+    auto digits = [&] {
+        qsizetype count = 0;
+        for (skip(); i < n && isDigit(text[i]); skip(), ++count)
+            out += char(text[i++].unicode());
+        return count;
+    };
+    skip();
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        out += char(text[i++].unicode());
+    qsizetype mantissa = digits();
+    if (i < n && text[i] == u'.') {
+        out += '.';
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        out.clear();
+        return 0;
+    }
+    const qsizetype beforeExponent = i;
+    const std::size_t outBefore = out.size();
+    if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        out += 'e';
+        ++i;
         skip();
         if (i < n && (text[i] == u'+' || text[i] == u'-'))
             out += char(text[i++].unicode());
-        qsizetype mantissa = digits();
-        if (i < n && text[i] == u'.') {
-            out += '.';
-            ++i;
-            mantissa += digits();
+        if (digits() == 0) {
+            out.resize(outBefore);
+            i = beforeExponent;
         }
-        if (mantissa == 0) {
-            out.clear();
-            return 0;
-        }
-        const qsizetype beforeExponent = i;
-        const std::size_t outBefore = out.size();
-        if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-            out += 'e';
-            ++i;
-            skip();
-            if (i < n && (text[i] == u'+' || text[i] == u'-'))
-                out += char(text[i++].unicode());
-            if (digits() == 0) {
-                out.resize(outBefore);
-                i = beforeExponent;
-            }
-        }
-        return i;
     }
+    return i;
+}
 
 } // namespace
 

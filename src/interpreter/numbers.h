@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A fixed-point number: a count of ten-thousandths (speed and variable values).
 using Fixed = std::int64_t;

@@ -2,10 +2,12 @@
 
 #include <QString>
 
-namespace zimo {
+namespace zimo
+{
 
 /// An argument value: a number, or a text that names something.
-class Value {
+class Value
+{
 public:
     Value(double number)
         : m_number(number)

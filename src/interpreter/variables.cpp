@@ -8,7 +8,8 @@
 
 #include <limits>
 
-namespace zimo {
+namespace zimo
+{
 
 void Variables::clear()
 {

@@ -7,13 +7,15 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 
 /// The variable table: up to 100 named fixed-point values in slots 1..count. Slot 0 keeps
 /// the empty name and the value 0 and is searched like the others.
-class Variables {
+class Variables
+{
 public:
     static constexpr int MaxVariables = 100;
 

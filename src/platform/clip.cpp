@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
 bool clipSegment(double& x1, double& y1, double& x2, double& y2, const ClipRect& rect)
 {

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace zimo {
+namespace zimo
+{
 
 /// A colour as the language stores it: 0x00BBGGRR, red in the low byte.
 using Colour = std::uint32_t;

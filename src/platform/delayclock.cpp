@@ -4,7 +4,8 @@
 #include <chrono>
 #include <thread>
 
-namespace zimo {
+namespace zimo
+{
 
 bool DelayClock::wait(double units, const std::atomic<bool>& stop)
 {

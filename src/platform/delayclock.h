@@ -2,10 +2,12 @@
 
 #include <atomic>
 
-namespace zimo {
+namespace zimo
+{
 
 /// Real-time waits in delay units: one unit is 0.1 ms on a steady clock.
-class DelayClock {
+class DelayClock
+{
 public:
     static constexpr double MicrosecondsPerUnit = 100.0;
 

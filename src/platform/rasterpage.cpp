@@ -10,28 +10,30 @@
 #include <cmath>
 #include <cstring>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // Dash patterns of the thin styles, in pixels: on, off, on, off...
-    QVector<qreal> dashPattern(int style)
-    {
-        switch (style) {
-        case 1:
-            return { 18, 6 };
-        case 2:
-            return { 3, 3 };
-        case 3:
-            return { 9, 6, 3, 6 };
-        case 4:
-            return { 9, 3, 3, 3, 3, 3 };
-        default:
-            return {};
-        }
+// Dash patterns of the thin styles, in pixels: on, off, on, off...
+QVector<qreal> dashPattern(int style)
+{
+    switch (style) {
+    case 1:
+        return { 18, 6 };
+    case 2:
+        return { 3, 3 };
+    case 3:
+        return { 9, 6, 3, 6 };
+    case 4:
+        return { 9, 3, 3, 3, 3, 3 };
+    default:
+        return {};
     }
+}
 
-    bool outside(double v, double low, double high) { return !(v >= low && v <= high); }
+bool outside(double v, double low, double high) { return !(v >= low && v <= high); }
 
 } // namespace
 

@@ -8,7 +8,8 @@
 
 class QString;
 
-namespace zimo {
+namespace zimo
+{
 
 /// The drawing page: an off-screen RGB32 image of the page's drawable area.
 ///
@@ -16,7 +17,8 @@ namespace zimo {
 /// can compare exact colours), the pen width, the line style, the background colour and
 /// the current drawing point. Every drawing call clips against the page first, so
 /// coordinates far outside it cost nothing. The image is never shared: readers copy it.
-class RasterPage {
+class RasterPage
+{
 public:
     static constexpr int Width = 789;
     static constexpr int Height = 613;

@@ -8,59 +8,61 @@
 #include <array>
 #include <iconv.h>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr char16_t Unmapped = 0xFFFD;
+constexpr char16_t Unmapped = 0xFFFD;
 
-    // The code page is one byte per character, so iconv builds the table once and the
-    // conversions are look-ups.
-    struct Baltic {
-        std::array<char16_t, 256> toUnicode {};
-        QHash<char16_t, char> fromUnicode;
+// The code page is one byte per character, so iconv builds the table once and the
+// conversions are look-ups.
+struct Baltic {
+    std::array<char16_t, 256> toUnicode {};
+    QHash<char16_t, char> fromUnicode;
 
-        Baltic()
-        {
-            iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1257");
-            for (int b = 0; b < 256; ++b) {
-                char in = char(b);
-                char16_t out = Unmapped;
-                char* inPtr = &in;
-                char* outPtr = reinterpret_cast<char*>(&out);
-                size_t inLeft = 1;
-                size_t outLeft = sizeof out;
-                if (cd == iconv_t(-1)) {
-                    out = b < 128 ? char16_t(b) : Unmapped;
-                } else if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
-                    out = Unmapped;
-                    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                }
-                toUnicode[size_t(b)] = out;
-                if (out != Unmapped)
-                    fromUnicode.insert(out, char(b));
+    Baltic()
+    {
+        iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1257");
+        for (int b = 0; b < 256; ++b) {
+            char in = char(b);
+            char16_t out = Unmapped;
+            char* inPtr = &in;
+            char* outPtr = reinterpret_cast<char*>(&out);
+            size_t inLeft = 1;
+            size_t outLeft = sizeof out;
+            if (cd == iconv_t(-1)) {
+                out = b < 128 ? char16_t(b) : Unmapped;
+            } else if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
+                out = Unmapped;
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
             }
-            if (cd != iconv_t(-1))
-                iconv_close(cd);
+            toUnicode[size_t(b)] = out;
+            if (out != Unmapped)
+                fromUnicode.insert(out, char(b));
         }
-    };
-
-    const Baltic& baltic()
-    {
-        static const Baltic table;
-        return table;
+        if (cd != iconv_t(-1))
+            iconv_close(cd);
     }
+};
 
-    bool isUtf8WithLetters(const QByteArray& bytes)
-    {
-        const bool nonAscii = std::any_of(bytes.cbegin(), bytes.cend(),
-            [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-        if (!nonAscii)
-            return false;
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = decoder(bytes);
-        return !decoder.hasError();
-    }
+const Baltic& baltic()
+{
+    static const Baltic table;
+    return table;
+}
+
+bool isUtf8WithLetters(const QByteArray& bytes)
+{
+    const bool nonAscii = std::any_of(
+        bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!nonAscii)
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
 
 } // namespace
 
@@ -97,7 +99,8 @@ QString decodeWindows1257(const QByteArray& bytes)
 
 QString programTextFromFile(const QByteArray& bytes)
 {
-    const QString raw = isUtf8WithLetters(bytes) ? QString::fromUtf8(bytes) : decodeWindows1257(bytes);
+    const QString raw
+        = isUtf8WithLetters(bytes) ? QString::fromUtf8(bytes) : decodeWindows1257(bytes);
     QStringList lines;
     QString current;
     bool endedWithLineEnd = false;

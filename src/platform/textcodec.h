@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace zimo {
+namespace zimo
+{
 
 /// Result of encoding a text into the Baltic code page.
 struct Encoded {

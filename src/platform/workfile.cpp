@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace zimo {
+namespace zimo
+{
 
 std::optional<QString> passThroughFile(const QString& path, const QString& text)
 {

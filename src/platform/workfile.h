@@ -4,7 +4,8 @@
 
 #include <optional>
 
-namespace zimo {
+namespace zimo
+{
 
 /// Writes text to a file in the Baltic code page and reads it back, as the run does with
 /// its work file. Returns the text read back, or nothing when the file could not be

@@ -5,7 +5,8 @@
 
 #include "platform/rasterpage.h"
 
-namespace zimo {
+namespace zimo
+{
 
 Machine::Machine(RasterPage& p)
     : page(p)

@@ -11,7 +11,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace zimo {
+namespace zimo
+{
 
 class RasterPage;
 class Trace;
@@ -39,7 +40,8 @@ struct RunContext {
 ///
 /// Everything here is touched by one thread at a time: the run's worker while a run goes
 /// on, the window's thread otherwise.
-class Machine {
+class Machine
+{
 public:
     /// Line steps may nest this deep. Loops nest at most 200 deep; only a closing line that
     /// is reached again from its own replay (through "beigt" or a jump) nests further, and

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace zimo::msg {
+namespace zimo::msg
+{
 
 QString errorAt(int line, const QString& reason)
 {
@@ -13,10 +14,7 @@ QString errorAt(int line, const QString& reason)
 
 QString tooManyLines() { return QStringLiteral("programmā ir vairāk nekā 1000 rindu."); }
 
-QString tooManyProcedures()
-{
-    return QStringLiteral("programmā ir vairāk nekā 100 procedūru.");
-}
+QString tooManyProcedures() { return QStringLiteral("programmā ir vairāk nekā 100 procedūru."); }
 
 QString procedureWithoutEnd()
 {
@@ -45,15 +43,9 @@ QString outOfFixedRange(double value)
     return QStringLiteral("skaitlis %1 ir pārāk liels.").arg(numberText(value));
 }
 
-QString notANumber(const QString& text)
-{
-    return QStringLiteral("„%1” nav skaitlis.").arg(text);
-}
+QString notANumber(const QString& text) { return QStringLiteral("„%1” nav skaitlis.").arg(text); }
 
-QString tooManyVariables()
-{
-    return QStringLiteral("programmā ir vairāk nekā 100 mainīgo.");
-}
+QString tooManyVariables() { return QStringLiteral("programmā ir vairāk nekā 100 mainīgo."); }
 
 QString amountNotANumber(const QString& text)
 {
@@ -65,10 +57,7 @@ QString conditionWithoutOperator()
     return QStringLiteral("nosacījumā pirms „tad” trūkst zīmes =, > vai <.");
 }
 
-QString branchUnreadable()
-{
-    return QStringLiteral("„citadi” jāraksta pēc „tad”.");
-}
+QString branchUnreadable() { return QStringLiteral("„citadi” jāraksta pēc „tad”."); }
 
 QString loopNameUnreadable()
 {
@@ -85,15 +74,9 @@ QString tooManyRepeatBlocks()
     return QStringLiteral("vienlaikus atvērti vairāk nekā 100 bloki „atkartot”.");
 }
 
-QString nextWithoutLoop()
-{
-    return QStringLiteral("„nakosais” bez atvērta cikla „no”.");
-}
+QString nextWithoutLoop() { return QStringLiteral("„nakosais” bez atvērta cikla „no”."); }
 
-QString endWithoutRepeat()
-{
-    return QStringLiteral("„beigas” bez atvērta bloka „atkartot”.");
-}
+QString endWithoutRepeat() { return QStringLiteral("„beigas” bez atvērta bloka „atkartot”."); }
 
 QString emptyLoopWithZeroStep()
 {
@@ -119,15 +102,9 @@ QString tooManyFigureSteps(qint64 limit)
     return QStringLiteral("figūras zīmēja %1 soļu un netika līdz galam.").arg(limit);
 }
 
-QString figureCornerCount()
-{
-    return QStringLiteral("stūru skaitam jābūt lielākam par 0.");
-}
+QString figureCornerCount() { return QStringLiteral("stūru skaitam jābūt lielākam par 0."); }
 
-QString figureRayCount()
-{
-    return QStringLiteral("staru skaitam jābūt lielākam par 0.");
-}
+QString figureRayCount() { return QStringLiteral("staru skaitam jābūt lielākam par 0."); }
 
 QString sineWithoutPeriod()
 {

@@ -3,7 +3,8 @@
 #include <QString>
 
 /// Every text of the core that a user may read, in Latvian.
-namespace zimo::msg {
+namespace zimo::msg
+{
 
 /// "Kļūda 12. rindā: reason"
 QString errorAt(int line, const QString& reason);

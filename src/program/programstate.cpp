@@ -3,7 +3,8 @@
 #include "messages.h"
 #include "runerror.h"
 
-namespace zimo {
+namespace zimo
+{
 
 void ProgramState::checkLine(int n)
 {

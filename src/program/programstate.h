@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The program being run and the interpreter's tables between lines.
 ///

@@ -4,7 +4,8 @@
 
 #include "platform/rasterpage.h"
 
-namespace zimo {
+namespace zimo
+{
 
 void sakums(Machine& m)
 {

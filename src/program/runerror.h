@@ -16,10 +16,7 @@ struct RunError {
 struct RunStopped {
 };
 
-[[noreturn]] inline void fail(QString reason)
-{
-    throw RunError { 0, std::move(reason) };
-}
+[[noreturn]] inline void fail(QString reason) { throw RunError { 0, std::move(reason) }; }
 [[noreturn]] inline void failAt(int line, QString reason)
 {
     throw RunError { line, std::move(reason) };

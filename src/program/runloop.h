@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 

@@ -1,10 +1,12 @@
 #pragma once
 
-namespace zimo {
+namespace zimo
+{
 
 /// Where a run shows itself. The window implements it; a headless run uses the defaults,
 /// which show nothing and never wait.
-class Screen {
+class Screen
+{
 public:
     virtual ~Screen() = default;
 

@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstring>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
-    constexpr std::size_t FlushSize = 1 << 16;
+namespace
+{
+constexpr std::size_t FlushSize = 1 << 16;
 }
 
 Trace::Trace(std::FILE* out)

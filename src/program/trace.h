@@ -7,13 +7,15 @@
 #include <cstdio>
 #include <string>
 
-namespace zimo {
+namespace zimo
+{
 
 struct Turtle;
 
 /// The run trace: one event per line, in the order the events happen (UTF-8, LF).
 /// Writes to a file when given one, else keeps the text for text().
-class Trace {
+class Trace
+{
 public:
     explicit Trace(std::FILE* out = nullptr);
     ~Trace();

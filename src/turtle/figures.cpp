@@ -11,37 +11,39 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    constexpr double Pi = Turtle::Pi;
+constexpr double Pi = Turtle::Pi;
 
-    struct Args {
-        double a, b, c;
-    };
+struct Args {
+    double a, b, c;
+};
 
-    Args readArgs(const Machine& m, int q)
-    {
-        return { numericArgument(m, 1, q), numericArgument(m, 2, q), numericArgument(m, 3, q) };
-    }
+Args readArgs(const Machine& m, int q)
+{
+    return { numericArgument(m, 1, q), numericArgument(m, 2, q), numericArgument(m, 3, q) };
+}
 
-    double speed(const Machine& m) { return fromFixed(m.pen.atrums); }
+double speed(const Machine& m) { return fromFixed(m.pen.atrums); }
 
-    void startAt(Machine& m, double x, double y)
-    {
-        m.page.setCurrentPoint(QPointF(float(x), float(y)));
-    }
+void startAt(Machine& m, double x, double y)
+{
+    m.page.setCurrentPoint(QPointF(float(x), float(y)));
+}
 
-    // One animated step: the segment, the page shown, the sprite at (sx, sy), the delay.
-    void step(Machine& m, double toX, double toY, double sx, double sy, double delay)
-    {
-        m.countFigureStep();
-        segmentTo(m, toX, toY);
-        m.screen().present();
-        trissturis(m.turtle, sx, sy, m.turtle.heading);
-        pauze(m, delay);
-    }
+// One animated step: the segment, the page shown, the sprite at (sx, sy), the delay.
+void step(Machine& m, double toX, double toY, double sx, double sy, double delay)
+{
+    m.countFigureStep();
+    segmentTo(m, toX, toY);
+    m.screen().present();
+    trissturis(m.turtle, sx, sy, m.turtle.heading);
+    pauze(m, delay);
+}
 
 } // namespace
 
@@ -103,7 +105,8 @@ void daudzsturis(Machine& m, int q)
     do {
         a += s;
         lenka_kontrole(t, a);
-        step(m, t.x + w * (std::cos(a) + 1), t.y + h * (std::sin(a) + 1), t.x + w, t.y + h, speed(m));
+        step(m, t.x + w * (std::cos(a) + 1), t.y + h * (std::sin(a) + 1), t.x + w, t.y + h,
+            speed(m));
     } while (!(a > 5));
     t.x += w;
     t.y += h;

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 

@@ -11,62 +11,64 @@
 #include <cstdint>
 #include <vector>
 
-namespace zimo {
+namespace zimo
+{
 
-namespace {
+namespace
+{
 
-    // One layer: every entry of current is expanded into its four neighbours and itself, in
-    // the order up, left, itself, right, down; a pixel that is neither border nor fill is
-    // painted at once and joins next. An entry's own pixel was painted in the fill colour
-    // when it joined (the seed before the first layer), so its test never passes and is left
-    // out. Entries away from the page's edges need no bounds tests. Wide is a template
-    // parameter so that the thin pen's inner loop carries no branch for it.
-    template <bool Wide>
-    long long expandLayer(RasterPage& page, std::uint32_t border, std::uint32_t fill,
-        Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
-    {
-        next.clear();
-        const unsigned w = unsigned(page.width());
-        const unsigned h = unsigned(page.height());
-        std::uint32_t* const pixels = page.row(0);
-        const std::ptrdiff_t stride = page.row(1) - pixels;
-        auto take = [&](std::uint32_t& pixel, int x, int y) {
-            if (pixel == border || pixel == fill)
-                return;
-            if constexpr (Wide)
-                page.drawPoint(x, y, fillColour);
-            else
-                pixel = fill;
-            next.push_back({ x, y });
-        };
-        auto visit = [&](int x, int y) {
-            if (unsigned(x) < w && unsigned(y) < h)
-                take(pixels[std::ptrdiff_t(y) * stride + x], x, y);
-        };
-        for (const FillPoint p : current) {
-            if (unsigned(p.x - 1) < w - 2 && unsigned(p.y - 1) < h - 2) {
-                std::uint32_t* const centre = pixels + std::ptrdiff_t(p.y) * stride + p.x;
-                take(centre[-stride], p.x, p.y - 1);
-                take(centre[-1], p.x - 1, p.y);
-                take(centre[1], p.x + 1, p.y);
-                take(centre[stride], p.x, p.y + 1);
-            } else {
-                visit(p.x, p.y - 1);
-                visit(p.x - 1, p.y);
-                visit(p.x + 1, p.y);
-                visit(p.x, p.y + 1);
-            }
+// One layer: every entry of current is expanded into its four neighbours and itself, in
+// the order up, left, itself, right, down; a pixel that is neither border nor fill is
+// painted at once and joins next. An entry's own pixel was painted in the fill colour
+// when it joined (the seed before the first layer), so its test never passes and is left
+// out. Entries away from the page's edges need no bounds tests. Wide is a template
+// parameter so that the thin pen's inner loop carries no branch for it.
+template <bool Wide>
+long long expandLayer(RasterPage& page, std::uint32_t border, std::uint32_t fill, Colour fillColour,
+    const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
+{
+    next.clear();
+    const unsigned w = unsigned(page.width());
+    const unsigned h = unsigned(page.height());
+    std::uint32_t* const pixels = page.row(0);
+    const std::ptrdiff_t stride = page.row(1) - pixels;
+    auto take = [&](std::uint32_t& pixel, int x, int y) {
+        if (pixel == border || pixel == fill)
+            return;
+        if constexpr (Wide)
+            page.drawPoint(x, y, fillColour);
+        else
+            pixel = fill;
+        next.push_back({ x, y });
+    };
+    auto visit = [&](int x, int y) {
+        if (unsigned(x) < w && unsigned(y) < h)
+            take(pixels[std::ptrdiff_t(y) * stride + x], x, y);
+    };
+    for (const FillPoint p : current) {
+        if (unsigned(p.x - 1) < w - 2 && unsigned(p.y - 1) < h - 2) {
+            std::uint32_t* const centre = pixels + std::ptrdiff_t(p.y) * stride + p.x;
+            take(centre[-stride], p.x, p.y - 1);
+            take(centre[-1], p.x - 1, p.y);
+            take(centre[1], p.x + 1, p.y);
+            take(centre[stride], p.x, p.y + 1);
+        } else {
+            visit(p.x, p.y - 1);
+            visit(p.x - 1, p.y);
+            visit(p.x + 1, p.y);
+            visit(p.x, p.y + 1);
         }
-        return static_cast<long long>(next.size());
     }
+    return static_cast<long long>(next.size());
+}
 
-    long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t fill,
-        Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
-    {
-        if (page.penWidth() > 1)
-            return expandLayer<true>(page, border, fill, fillColour, current, next);
-        return expandLayer<false>(page, border, fill, fillColour, current, next);
-    }
+long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t fill,
+    Colour fillColour, const std::vector<FillPoint>& current, std::vector<FillPoint>& next)
+{
+    if (page.penWidth() > 1)
+        return expandLayer<true>(page, border, fill, fillColour, current, next);
+    return expandLayer<false>(page, border, fill, fillColour, current, next);
+}
 
 } // namespace
 

@@ -2,7 +2,8 @@
 
 #include "platform/colour.h"
 
-namespace zimo {
+namespace zimo
+{
 
 class Machine;
 

@@ -9,14 +9,16 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
 void drawSegment(Machine& m, double x1, double y1, double x2, double y2)
 {
     const float fx1 = float(x1), fy1 = float(y1), fx2 = float(x2), fy2 = float(y2);
     m.page.drawLine(QPointF(fx1, fy1), QPointF(fx2, fy2), m.pen.lineColour);
     if (m.run.trace)
-        m.run.trace->seg(fx1, fy1, fx2, fy2, m.pen.lineColour, m.page.penWidth(), m.page.lineStyle());
+        m.run.trace->seg(
+            fx1, fy1, fx2, fy2, m.pen.lineColour, m.page.penWidth(), m.page.lineStyle());
 }
 
 void segmentTo(Machine& m, double x, double y)
@@ -25,7 +27,10 @@ void segmentTo(Machine& m, double x, double y)
     drawSegment(m, from.x(), from.y(), x, y);
 }
 
-void draw_line(Machine& m) { drawSegment(m, m.turtle.prevX, m.turtle.prevY, m.turtle.x, m.turtle.y); }
+void draw_line(Machine& m)
+{
+    drawSegment(m, m.turtle.prevX, m.turtle.prevY, m.turtle.x, m.turtle.y);
+}
 
 void liniju_zimesana(Machine& m, int& q)
 {

@@ -5,7 +5,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 /// The 36 colours a colour number selects: number N is entry N-1. Six rows of six:
 /// greys, reds, browns and oranges, olives and yellows, greens and teals, blues and purples.

@@ -10,9 +10,13 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
-void linijas_krasa(Machine& m, int q) { m.pen.lineColour = colourOfNumber(numericArgument(m, 1, q)); }
+void linijas_krasa(Machine& m, int q)
+{
+    m.pen.lineColour = colourOfNumber(numericArgument(m, 1, q));
+}
 
 void fona_krasa(Machine& m, int q)
 {

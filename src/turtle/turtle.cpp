@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace zimo {
+namespace zimo
+{
 
 void trissturis(Turtle& t, double tx, double ty, double& lenkis)
 {

@@ -2,7 +2,8 @@
 
 #include <array>
 
-namespace zimo {
+namespace zimo
+{
 
 struct SpriteLine {
     float x1, y1, x2, y2;

@@ -7,7 +7,8 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 ProgramState programOf(const QString& line)
 {

@@ -9,7 +9,8 @@ TEST(Conditional, ComparesTheLeftNameWithTheRightNumber)
 {
     for (const auto& [x, width] : { std::pair { 250, 5 }, { 150, 3 }, { 200, 3 } }) {
         Session s;
-        s.run({ QStringLiteral("koordinatas %1,10").arg(x), "ja x>200 tad biezums 5 citadi biezums 3" });
+        s.run({ QStringLiteral("koordinatas %1,10").arg(x),
+            "ja x>200 tad biezums 5 citadi biezums 3" });
         EXPECT_EQ(s.m().page.penWidth(), width) << x;
     }
 }
@@ -54,7 +55,8 @@ TEST(Conditional, BranchesRunThroughBothProceduresAndTheLineIsRestored)
 TEST(Conditional, NestedConditionalsEvaluateInTheBranch)
 {
     Session s;
-    s.run({ "palielinat vertibu a,1", "palielinat vertibu b,2", "ja a=1 tad ja b=2 tad biezums 5" });
+    s.run(
+        { "palielinat vertibu a,1", "palielinat vertibu b,2", "ja a=1 tad ja b=2 tad biezums 5" });
     EXPECT_EQ(s.m().page.penWidth(), 5);
     s.run({ "palielinat vertibu a,1", "ja a=1 tad ja b=2 tad biezums 5" });
     EXPECT_EQ(s.m().page.penWidth(), 1);

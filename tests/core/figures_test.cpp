@@ -7,7 +7,8 @@
 using namespace zimo;
 using zimo::test::Session;
 
-namespace {
+namespace
+{
 
 struct Segment {
     double x1, y1, x2, y2;
@@ -86,8 +87,8 @@ TEST(Polygon, ASquareStandsOnACornerAndClosesExactly)
     const QList<Segment> segs = segments(s);
     ASSERT_EQ(segs.size(), 5);
     EXPECT_NEAR(segs[0].x1, segs[0].x2, 1e-3) << "the first step has zero length";
-    const double corners[5][2] = { { X0 + 50, Y0 }, { X0, Y0 + 50 }, { X0 - 50, Y0 }, { X0, Y0 - 50 },
-        { X0 + 50, Y0 } };
+    const double corners[5][2]
+        = { { X0 + 50, Y0 }, { X0, Y0 + 50 }, { X0 - 50, Y0 }, { X0, Y0 - 50 }, { X0 + 50, Y0 } };
     for (int i = 0; i < 5; ++i) {
         EXPECT_NEAR(segs[i].x2, corners[i][0], 1e-3) << i;
         EXPECT_NEAR(segs[i].y2, corners[i][1], 1e-3) << i;
@@ -97,7 +98,8 @@ TEST(Polygon, ASquareStandsOnACornerAndClosesExactly)
 TEST(Polygon, StepCountsOfSmallAndLargeCornerCounts)
 {
     Session s;
-    const std::pair<int, int> cases[] = { { 1, 2 }, { 2, 3 }, { 6, 7 }, { 21, 22 }, { 22, 24 }, { 100, 105 } };
+    const std::pair<int, int> cases[]
+        = { { 1, 2 }, { 2, 3 }, { 6, 7 }, { 21, 22 }, { 22, 24 }, { 100, 105 } };
     for (const auto& [n, steps] : cases) {
         s.run({ QStringLiteral("daudzsturis %1,50,50").arg(n) });
         EXPECT_EQ(segments(s).size(), steps) << n;
@@ -123,7 +125,8 @@ TEST(Rays, EveryTwelveDegreesTheLastAlongX)
     }
     EXPECT_NEAR(segs.last().x2, X0 + 150, 1e-3);
     EXPECT_NEAR(segs.last().y2, Y0, 1e-3);
-    EXPECT_NEAR(segs.first().y2, Y0 + 150 * std::sin(12 / 57.29577951), 1e-3) << "clockwise on screen";
+    EXPECT_NEAR(segs.first().y2, Y0 + 150 * std::sin(12 / 57.29577951), 1e-3)
+        << "clockwise on screen";
 }
 
 TEST(SineWave, StepsAndTheTurtlesMoveAlongItsRow)

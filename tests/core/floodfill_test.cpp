@@ -5,10 +5,11 @@
 using namespace zimo;
 using zimo::test::Session;
 
-namespace {
+namespace
+{
 
-const QStringList Square = { "koordinatas 100,100", "pa labi 50", "uz leju 50", "pa kreisi 50",
-    "uz augsu 50" };
+const QStringList Square
+    = { "koordinatas 100,100", "pa labi 50", "uz leju 50", "pa kreisi 50", "uz augsu 50" };
 
 QStringList with(QStringList program, const QStringList& more)
 {
@@ -88,7 +89,8 @@ TEST(FloodFill, SeedsOutsideThePageFillFromTheEdgeOrNotAtAll)
     Session s;
     s.run({ "krasot 1000000000000,5,1,22", "krasot 5,900,1,22" });
     EXPECT_EQ(s.events("fill"),
-        (QStringList { "fill 1000000000000 5 b=#000000 f=#FFFF00 n=0", "fill 5 900 b=#000000 f=#FFFF00 n=0" }));
+        (QStringList { "fill 1000000000000 5 b=#000000 f=#FFFF00 n=0",
+            "fill 5 900 b=#000000 f=#FFFF00 n=0" }));
     EXPECT_EQ(s.m().page.pixel(5, 5), rgb(255, 255, 255));
     s.run({ "krasot 789,5,1,22" });
     EXPECT_EQ(s.m().page.pixel(788, 5), Yellow) << "one pixel outside starts at the edge";

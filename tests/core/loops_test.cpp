@@ -5,7 +5,8 @@
 using namespace zimo;
 using zimo::test::Session;
 
-namespace {
+namespace
+{
 
 // The x positions the turtle had after each step of line n, as it moves left by the loop
 // variable each pass.
@@ -28,10 +29,12 @@ QList<int> valuesSeen(Session& s, const QStringList& program, int n)
 TEST(CountedLoop, PassesAndValuesFollowTheStartEndAndStep)
 {
     Session s;
-    EXPECT_EQ(valuesSeen(s, { "no a=1 lidz 5", "uz prieksu a", "nakosais" }, 2), (QList<int> { 1, 2, 3, 4, 5 }));
+    EXPECT_EQ(valuesSeen(s, { "no a=1 lidz 5", "uz prieksu a", "nakosais" }, 2),
+        (QList<int> { 1, 2, 3, 4, 5 }));
     EXPECT_EQ(valuesSeen(s, { "no a=1 lidz 15 solis 2", "uz prieksu a", "nakosais" }, 2),
         (QList<int> { 1, 3, 5, 7, 9, 11, 13, 15 }));
-    EXPECT_EQ(valuesSeen(s, { "no a=5 lidz 5", "uz prieksu a", "nakosais" }, 2), (QList<int> { 5, 4, 3 }));
+    EXPECT_EQ(valuesSeen(s, { "no a=5 lidz 5", "uz prieksu a", "nakosais" }, 2),
+        (QList<int> { 5, 4, 3 }));
     const QList<int> down = valuesSeen(s, { "no a=10 lidz 1", "uz prieksu a", "nakosais" }, 2);
     EXPECT_EQ(down.size(), 12);
     EXPECT_EQ(down.first(), 10);
@@ -48,7 +51,8 @@ TEST(CountedLoop, TheVariableIsOnlyALoopVariableInsideTheLoop)
 TEST(CountedLoop, NestedLoopsMultiplyAndBothVariablesResolve)
 {
     Session s;
-    s.run({ "no b=1 lidz 3", "no a=1 lidz 2", "pa kreisi a", "uz augsu b", "nakosais", "nakosais" });
+    s.run(
+        { "no b=1 lidz 3", "no a=1 lidz 2", "pa kreisi a", "uz augsu b", "nakosais", "nakosais" });
     EXPECT_EQ(s.steps().count(3), 6);
     EXPECT_EQ(s.m().turtle.x, 394.5 - 3 * (1 + 2));
     EXPECT_EQ(s.m().turtle.y, 306.5 - 2 * (1 + 2 + 3));

@@ -11,7 +11,8 @@ TEST(Movement, ForwardFollowsTheHeadingAndDrawsFromThePreviousPosition)
 {
     Session s;
     s.run({ "uz prieksu 100" });
-    EXPECT_EQ(s.events("seg"), QStringList { "seg 394.500 306.500 294.500 306.500 c=#000000 w=1 s=0" });
+    EXPECT_EQ(
+        s.events("seg"), QStringList { "seg 394.500 306.500 294.500 306.500 c=#000000 w=1 s=0" });
     s.run({ "lenkis 90", "uz prieksu 10" });
     EXPECT_NEAR(s.m().turtle.y, 296.5, 1e-9);
     EXPECT_EQ(s.m().turtle.displayAngle, 90);
@@ -71,7 +72,8 @@ TEST(Movement, AMissingArgumentDrawsAZeroLengthLineAndNoBlankMeansNoCommand)
 {
     Session s;
     s.run({ "uz prieksu ", "uz prieksu" });
-    EXPECT_EQ(s.events("seg"), QStringList { "seg 394.500 306.500 394.500 306.500 c=#000000 w=1 s=0" });
+    EXPECT_EQ(
+        s.events("seg"), QStringList { "seg 394.500 306.500 394.500 306.500 c=#000000 w=1 s=0" });
 }
 
 TEST(Movement, ConditionalLinesAreLeftToTheConditional)
@@ -117,7 +119,8 @@ TEST(PenCommands, WidthSpeedAndPauseReadTheirArgument)
     Session s;
     s.run({ "biezums 0", "pauze 7", "atrums 0" });
     EXPECT_EQ(s.m().page.penWidth(), 1);
-    EXPECT_EQ(s.events("wait"), (QStringList { "wait 300.000", "wait 7.000", "wait 300.000", "wait 0.000" }));
+    EXPECT_EQ(s.events("wait"),
+        (QStringList { "wait 300.000", "wait 7.000", "wait 300.000", "wait 0.000" }));
     s.run({ "biezums 99999" });
     EXPECT_EQ(s.m().page.penWidth(), 32767);
     s.run({ "palielinat vertibu v,2.5", "atrums v", "atrums -5" });

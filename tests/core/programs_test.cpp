@@ -17,7 +17,8 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 QStringList programFiles()
 {
@@ -48,7 +49,9 @@ std::string runToTrace(const QString& path)
     return trace.text();
 }
 
-class Programs : public testing::TestWithParam<QString> { };
+class Programs : public testing::TestWithParam<QString>
+{
+};
 
 TEST_P(Programs, TraceMatchesTheExpectedOne)
 {

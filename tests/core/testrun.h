@@ -11,7 +11,8 @@
 #include <memory>
 #include <string>
 
-namespace zimo::test {
+namespace zimo::test
+{
 
 /// A page, a machine and an in-memory trace: what a headless run has.
 struct Session {

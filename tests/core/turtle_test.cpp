@@ -5,7 +5,8 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 Turtle turtleAt(double heading)
 {

@@ -7,18 +7,23 @@
 using namespace zimo;
 using zimo::test::Session;
 
-namespace {
+namespace
+{
 
-double lookUp(Session& s, const char* name) { return parverst(s.m(), Value(QString::fromUtf8(name))); }
+double lookUp(Session& s, const char* name)
+{
+    return parverst(s.m(), Value(QString::fromUtf8(name)));
+}
 
 } // namespace
 
 TEST(Variables, IncreaseAndDecreaseKeepTheirSign)
 {
     Session s;
-    ASSERT_FALSE(s.run({ "palielinat vertibu a,5", "samazinat vertibu a,2", "samazinat vertibu b,4",
-                           "palielinat vertibu c,-2", "palielinat vertibu d,2.5", "palielinat vertibu 7,5" })
-                     .message.size());
+    ASSERT_FALSE(
+        s.run({ "palielinat vertibu a,5", "samazinat vertibu a,2", "samazinat vertibu b,4",
+                  "palielinat vertibu c,-2", "palielinat vertibu d,2.5", "palielinat vertibu 7,5" })
+            .message.size());
     EXPECT_EQ(lookUp(s, "a"), 3);
     EXPECT_EQ(lookUp(s, "b"), -4);
     EXPECT_EQ(lookUp(s, "c"), -2);

@@ -5,7 +5,8 @@
 using zimo::HelpRow;
 using zimo::paskaidro;
 
-namespace {
+namespace
+{
 
 // Feeds text one character at a time, as typing does, and returns the row after each.
 struct Typist {

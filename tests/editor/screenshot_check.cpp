@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+namespace
+{
 
 constexpr int ClientWidth = 1016;
 constexpr int ClientHeight = 705;
@@ -64,9 +65,9 @@ int main(int argc, char** argv)
         "the turtle is not in the middle of the page");
 
     // The toolbar: the green Run triangle on white, the figure buttons black with white lines.
-    check(count(image, at(70, 0, 33, 33), [](QColor c) {
-        return c.green() > 120 && c.red() < 80 && c.blue() < 80;
-    }) > 40,
+    check(count(image, at(70, 0, 33, 33),
+              [](QColor c) { return c.green() > 120 && c.red() < 80 && c.blue() < 80; })
+            > 40,
         "the Run button is not at 70,0");
     for (int left : { 176, 211, 490 }) {
         const QRect button = at(left + 4, 4, 25, 25);

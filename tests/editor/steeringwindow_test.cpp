@@ -16,7 +16,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct SteeringDesk : WindowDesk {
     SteeringDesk() { clickPage(); }
@@ -31,7 +32,10 @@ struct SteeringDesk : WindowDesk {
         QTest::keyRelease(&page(), key);
     }
     void keypad(Qt::Key digit) { QTest::keyClick(&page(), digit, Qt::KeypadModifier); }
-    QStringList lines() const { return w.ieraksti()->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
+    QStringList lines() const
+    {
+        return w.ieraksti()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
 };
 

@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Row {
     QString c, help, c2, help2, example;
@@ -205,10 +206,10 @@ TEST(Layout, ControlsStandWhereTheWindowWasDrawn)
         QPoint(128, 672));
     for (const char* name : { "new_analog", "save_analog", "zimet", "Command2", "Command4", "com0",
              "cf_lin", "l_stils", "krasa", "Frame1", "l_c", "l_help", "l_c2", "l_help2", "piem",
-             "lapa", "lapa_rect", "ieraksti", "ieraksti_rect", "lb_lenk", "lb_coord",
-             "peles_koord", "f_krasas", "k_lauks35", "krasa2", "nr_krasas", "krasas_ok",
-             "Command1", "f_linija", "HScroll1", "lin_lab", "Shape1", "view_line", "lin_ok",
-             "lin_cancel", "Frame2", "stl5", "robeza", "Command3" })
+             "lapa", "lapa_rect", "ieraksti", "ieraksti_rect", "lb_lenk", "lb_coord", "peles_koord",
+             "f_krasas", "k_lauks35", "krasa2", "nr_krasas", "krasas_ok", "Command1", "f_linija",
+             "HScroll1", "lin_lab", "Shape1", "view_line", "lin_ok", "lin_cancel", "Frame2", "stl5",
+             "robeza", "Command3" })
         EXPECT_NE(d.w.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     for (const char* name : { "f_krasas", "f_linija", "Frame2" })
         EXPECT_FALSE(d.w.findChild<QWidget*>(QString::fromLatin1(name))->isVisible()) << name;

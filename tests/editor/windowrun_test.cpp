@@ -11,11 +11,12 @@
 
 using zimo::RunOutcome;
 
-namespace {
+namespace
+{
 
 // An endless jump loop at speed 0: the only waits are none at all.
-const QString EndlessLoop = QStringLiteral(
-    "atrums 0\nsakt\nuz prieksu 1\nlenkis pa labi 1\niet uz sakt");
+const QString EndlessLoop
+    = QStringLiteral("atrums 0\nsakt\nuz prieksu 1\nlenkis pa labi 1\niet uz sakt");
 
 RunOutcome::End endOf(const QSignalSpy& finished)
 {

@@ -7,7 +7,8 @@
 #include <QTableWidget>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 using Help = FilesTest;
 

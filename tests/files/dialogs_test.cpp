@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 using Dialogs = FilesTest;
 
@@ -51,8 +52,8 @@ TEST_F(Dialogs, OpenDialogListsOnlyProgramFilesOfTheChosenFolder)
     auto* folders = in<QListWidget>(openDialog(), "Dir1");
     const auto cita = folders->findItems(QStringLiteral("cita"), Qt::MatchEndsWith);
     ASSERT_EQ(cita.size(), 1);
-    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
-        folders->visualItemRect(cita.front()).center());
+    QTest::mouseClick(
+        folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(cita.front()).center());
     QTRY_COMPARE(QFileInfo(openDialog()->folder()), QFileInfo(path(QStringLiteral("cita"))));
     EXPECT_EQ(shownFiles(list), QStringList { QStringLiteral("iekšā.zkf") });
 
@@ -105,8 +106,8 @@ TEST_F(Dialogs, AProgramSavedWhileTheOpenDialogShowsAppearsInIt)
     host.text = QStringLiteral("sakne");
     saveAs(dir.path(), QStringLiteral("tikko"));
     // The work file is a program file of the current folder too.
-    EXPECT_EQ(shownFiles(list),
-        (QStringList { QStringLiteral("pag.zkf"), QStringLiteral("tikko.zkf") }));
+    EXPECT_EQ(
+        shownFiles(list), (QStringList { QStringLiteral("pag.zkf"), QStringLiteral("tikko.zkf") }));
 }
 
 } // namespace

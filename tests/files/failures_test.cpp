@@ -2,7 +2,8 @@
 
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 using Failures = FilesTest;
 

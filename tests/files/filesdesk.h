@@ -21,7 +21,8 @@
 
 // The main window as the file operations see it: a text box as a string, a page and a flag
 // for a run going on.
-class FakeHost : public zimo::ProgramHost {
+class FakeHost : public zimo::ProgramHost
+{
 public:
     QString text;
     bool running = false;
@@ -43,7 +44,8 @@ public:
 
 // A temporary current folder with the file operations working in it; messages are
 // collected instead of shown.
-class FilesTest : public ::testing::Test {
+class FilesTest : public ::testing::Test
+{
 protected:
     QTemporaryDir dir;
     QString oldCurrent = QDir::currentPath();

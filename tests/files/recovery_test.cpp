@@ -2,9 +2,11 @@
 
 #include "files/recovery.h"
 
-namespace {
+namespace
+{
 
-class Recovery : public FilesTest {
+class Recovery : public FilesTest
+{
 protected:
     void SetUp() override
     {

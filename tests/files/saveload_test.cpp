@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QImage>
 
-namespace {
+namespace
+{
 
 using SaveLoad = FilesTest;
 
@@ -15,7 +16,8 @@ TEST_F(SaveLoad, SaveThenLoadGivesBackExactlyTheSavedText)
         QStringLiteral("uz prieksu 50\r\nlenkis pa labi 90"),
         QStringLiteral("linijas krasa 5\r\n\r\n"),
         QStringLiteral("\r\n"),
-        QStringLiteral("ja x>200 tad biezums 5 \r\n  Ābele, ēna, čūska, šķūnis, žogs, ņaud, ģimene"),
+        QStringLiteral(
+            "ja x>200 tad biezums 5 \r\n  Ābele, ēna, čūska, šķūnis, žogs, ņaud, ģimene"),
         QString(),
     };
     for (const QString& text : texts) {

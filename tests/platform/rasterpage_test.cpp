@@ -8,7 +8,8 @@
 
 using namespace zimo;
 
-namespace {
+namespace
+{
 
 constexpr Colour White = rgb(255, 255, 255);
 constexpr Colour Red = rgb(255, 0, 0);

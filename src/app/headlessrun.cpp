@@ -3,12 +3,11 @@
 #include "bigstack.h"
 
 #include "platform/rasterpage.h"
+#include "platform/safefile.h"
 #include "platform/textcodec.h"
 #include "program/machine.h"
 #include "program/runloop.h"
 #include "program/trace.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -58,6 +57,32 @@ bool parse(const QStringList& args, Request& request)
     return !request.program.isEmpty();
 }
 
+// A message on the standard error stream; the command line shows it as it is.
+void complain(const char* what, const QString& path, const QString& reason)
+{
+    std::fprintf(stderr, "%s %s: %s\n", what, qPrintable(path), reason.toUtf8().constData());
+}
+
+// Writes the trace and the picture; false (with a message) when either did not reach its
+// file whole. A file that failed is left as it was before the run.
+bool finishOutputs(const Request& request, OutputFile* traceFile, const RasterPage& page)
+{
+    bool complete = true;
+    if (traceFile) {
+        if (const QString problem = traceFile->commit(); !problem.isEmpty()) {
+            complain("Nevar ierakstīt trasi", request.trace, problem);
+            complete = false;
+        }
+    }
+    if (!request.png.isEmpty()) {
+        if (const QString problem = page.savePng(request.png); !problem.isEmpty()) {
+            complain("Nevar ierakstīt attēlu", request.png, problem);
+            complete = false;
+        }
+    }
+    return complete;
+}
+
 } // namespace
 
 bool wantsHeadless(const QStringList& arguments)
@@ -72,26 +97,25 @@ int runHeadless(const QStringList& arguments)
         usage();
         return 2;
     }
-    QFile file(request.program);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "Nevar atvērt failu %s: %s\n", qPrintable(request.program),
-            qPrintable(file.errorString()));
+    const FileBytes program = readWholeFile(request.program);
+    if (!program.ok()) {
+        complain("Nevar nolasīt failu", request.program, program.problem);
         return 2;
     }
-    const QString text = programTextFromFile(file.readAll());
+    const QString text = programTextFromFile(program.bytes);
 
-    std::FILE* traceFile = nullptr;
+    std::unique_ptr<OutputFile> traceFile;
     if (!request.trace.isEmpty()) {
-        traceFile = std::fopen(QFile::encodeName(request.trace).constData(), "wb");
-        if (!traceFile) {
-            std::fprintf(stderr, "Nevar ierakstīt failu %s\n", qPrintable(request.trace));
+        traceFile = std::make_unique<OutputFile>(request.trace);
+        if (const QString problem = traceFile->open(); !problem.isEmpty()) {
+            complain("Nevar ierakstīt trasi", request.trace, problem);
             return 2;
         }
     }
 
     auto page = std::make_unique<RasterPage>();
     auto machine = std::make_unique<Machine>(*page);
-    auto trace = std::make_unique<Trace>(traceFile);
+    auto trace = std::make_unique<Trace>(traceFile.get());
     machine->run.trace = traceFile ? trace.get() : nullptr;
     RunOptions options;
     options.maxSteps = request.maxSteps;
@@ -99,18 +123,12 @@ int runHeadless(const QStringList& arguments)
     // Deeply nested replays recurse; the run gets a stack of its own that is large enough.
     runWithBigStack([&] { outcome = zimet_Click(*machine, text, options); });
     trace.reset();
-    if (traceFile)
-        std::fclose(traceFile);
 
-    if (!request.png.isEmpty() && !page->savePng(request.png)) {
-        std::fprintf(stderr, "Nevar ierakstīt attēlu %s\n", qPrintable(request.png));
-        return 2;
-    }
-    if (outcome.end == RunOutcome::End::Failed) {
+    if (outcome.end == RunOutcome::End::Failed)
         std::fprintf(stderr, "%s\n", outcome.message.toUtf8().constData());
-        return 1;
-    }
-    return 0;
+    if (!finishOutputs(request, traceFile.get(), *page))
+        return 2;
+    return outcome.end == RunOutcome::End::Failed ? 1 : 0;
 }
 
 } // namespace zimo

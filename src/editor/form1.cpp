@@ -23,10 +23,12 @@
 #include "program/messages.h"
 #include "program/reset.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace zimo
@@ -36,6 +38,8 @@ namespace
 {
 
 constexpr QStringView WorkFileName = u"komandas.zkf";
+/// How long the text rests after a change before its recovery copy is written.
+constexpr int RecoveryDelayMs = 3000;
 const QColor ModeFrameColour(128, 128, 255);
 constexpr int ModeFrameWidth = 6;
 /// The mode frames cover the controls' 2-pixel borders and reach 4 pixels beyond them,
@@ -138,6 +142,12 @@ void Form1::connectControls()
     connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
+    // The recovery copy follows the text, so a crash or a power cut loses only seconds.
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(RecoveryDelayMs);
+    connect(m_text, &QPlainTextEdit::textChanged, m_recoveryTimer, qOverload<>(&QTimer::start));
+    connect(m_recoveryTimer, &QTimer::timeout, m_files, &ProgramFiles::keepForRecovery);
 
     connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
     connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
@@ -244,10 +254,15 @@ void Form1::applyTextLock()
 void Form1::zimet_Click()
 {
     if (isRunning()) {
-        stopRun();
+        // The second click of a double click on Run must not stop the run it started.
+        if (m_runStarted.elapsed() >= QApplication::doubleClickInterval())
+            stopRun();
         return;
     }
+    m_recoveryTimer->stop();
+    m_files->keepForRecovery();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
+    m_runStarted.start();
     setRunning(true);
 }
 
@@ -281,7 +296,8 @@ void Form1::showRunEnd(const RunOutcome& outcome)
     };
     if (outcome.workFileFailed && !m_workFileTold) {
         m_workFileTold = true;
-        tell(QMessageBox::Information, msg::workFileNotWritten(WorkFileName.toString()));
+        tell(QMessageBox::Information,
+            msg::workFileNotWritten(WorkFileName.toString(), outcome.workFileProblem));
     }
     if (outcome.end == RunOutcome::End::Failed) {
         m_text->selectLine(outcome.line);
@@ -294,6 +310,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     m_closing = true;
     m_run->stopAndWait();
+    m_recoveryTimer->stop();
     m_files->keepForRecovery();
     event->accept();
 }

@@ -4,11 +4,13 @@
 #include "files/programhost.h"
 #include "program/runloop.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <memory>
 
 class QAction;
+class QTimer;
 
 namespace zimo
 {
@@ -127,6 +129,10 @@ private:
     /// The text box stays editable in page mode until the first click on the page.
     bool m_editableAtStart = true;
     bool m_workFileTold = false;
+    /// When the run going on started; a stop click right after it is the Run double click.
+    QElapsedTimer m_runStarted;
+    /// Writes the recovery copy once the text has rested a few seconds.
+    QTimer* m_recoveryTimer = nullptr;
     /// No message is shown for a run that ends because the window closes.
     bool m_closing = false;
 

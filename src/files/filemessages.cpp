@@ -1,6 +1,6 @@
 #include "filemessages.h"
 
-#include <QList>
+#include "platform/textcodec.h"
 
 #include <array>
 
@@ -25,17 +25,6 @@ QString pictureFileType() { return QStringLiteral("Faila veids:"); }
 QString pictureDefaultName() { return QStringLiteral("zimejums"); }
 QString homeDrive(const QString& path) { return QStringLiteral("Mājas mape (%1)").arg(path); }
 
-QString reasonNoFile() { return QStringLiteral("tāda faila nav"); }
-QString reasonIsFolder() { return QStringLiteral("tā ir mape, nevis fails"); }
-QString reasonFolderInTheWay() { return QStringLiteral("ar šo nosaukumu jau ir mape"); }
-QString reasonNoFolder() { return QStringLiteral("tādas mapes nav"); }
-QString reasonFolderLocked() { return QStringLiteral("šajā mapē nav atļauts rakstīt"); }
-QString reasonFileLocked() { return QStringLiteral("fails ir aizsargāts pret pārrakstīšanu"); }
-QString reasonNotReadable() { return QStringLiteral("šo failu nav atļauts lasīt"); }
-QString reasonDiskFull() { return QStringLiteral("diskā nepietiek vietas"); }
-QString reasonReadFailed() { return QStringLiteral("failu neizdevās nolasīt"); }
-QString reasonWriteFailed() { return QStringLiteral("failu neizdevās ierakstīt"); }
-
 QString workFileNotWritten(const QString& path, const QString& reason)
 {
     return QStringLiteral("Darba failu „%1” neizdevās ierakstīt: %2. Programma netika "
@@ -52,14 +41,11 @@ QString programNotSaved(const QString& path, const QString& reason)
 
 QString cannotHold(const QString& character, int line)
 {
-    const QList<uint> codePoints = character.toUcs4();
-    const uint codePoint = codePoints.isEmpty() ? 0 : codePoints.front();
-    return QStringLiteral("Programmu nevar saglabāt: %1. rindā ir rakstzīme „%2” (U+%3), ko "
+    return QStringLiteral("Programmu nevar saglabāt: %1. rindā ir rakstzīme „%2” (%3), ko "
                           "programmas failā nevar ierakstīt. Nomaini vai izdzēs to un saglabā "
                           "vēlreiz. Nekas netika mainīts.")
         .arg(line)
-        .arg(character)
-        .arg(QString::number(codePoint, 16).toUpper().rightJustified(4, u'0'));
+        .arg(character, codePointText(character));
 }
 
 QString programNotLoaded(const QString& path, const QString& reason)
@@ -94,6 +80,13 @@ QString recoveryNotRead(const QString& path, const QString& reason)
 {
     return QStringLiteral("Iepriekšējo programmu neizdevās atjaunot no faila „%1”: %2. "
                           "Programmas teksts nav mainīts.")
+        .arg(path, reason);
+}
+
+QString recoveryNotKept(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Programmas rezerves kopiju neizdevās ierakstīt failā „%1”: %2. "
+                          "Teksts paliek logā; saglabā to, lai tas nepazustu.")
         .arg(path, reason);
 }
 

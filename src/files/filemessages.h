@@ -33,18 +33,6 @@ QString pictureDefaultName();
 /// The drive list's entry for the home folder.
 QString homeDrive(const QString& path);
 
-// Why a file operation failed; each fits after a colon.
-QString reasonNoFile();
-QString reasonIsFolder();
-QString reasonFolderInTheWay();
-QString reasonNoFolder();
-QString reasonFolderLocked();
-QString reasonFileLocked();
-QString reasonNotReadable();
-QString reasonDiskFull();
-QString reasonReadFailed();
-QString reasonWriteFailed();
-
 // Messages.
 /// The work file "pag.zkf" could not be written, so nothing was saved.
 QString workFileNotWritten(const QString& path, const QString& reason);
@@ -58,6 +46,8 @@ QString nameHasCharacter(QStringView character);
 QString nameNotAllowed(const QString& name);
 QString pictureNotSaved(const QString& path, const QString& reason);
 QString recoveryNotRead(const QString& path, const QString& reason);
+/// The recovery copy of the text could not be written; the text stays in the window.
+QString recoveryNotKept(const QString& path, const QString& reason);
 
 // The command list.
 QString commandsIntro();

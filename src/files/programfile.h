@@ -23,10 +23,6 @@ struct ProgramBytes {
 /// character and its line.
 ProgramBytes programFileBytes(const QString& text);
 
-/// Writes bytes to path; an existing file is replaced only once every byte is written, so a
-/// failure leaves it as it was. Returns an empty string on success, else why it failed.
-QString writeWhole(const QString& path, const QByteArray& bytes);
-
 /// A program file read back as program text, or why it could not be read.
 struct LoadedProgram {
     QString text;
@@ -34,7 +30,7 @@ struct LoadedProgram {
     bool ok() const { return problem.isEmpty(); }
 };
 
-/// Reads the whole file at path and turns it into program text.
+/// Reads the whole file at path and turns it into program text; every read is checked.
 LoadedProgram readProgramFile(const QString& path);
 
 /// folder, the platform's separator, name and ".zkf".

@@ -4,7 +4,8 @@
 #include "commandswindow.h"
 #include "filemessages.h"
 #include "opendialog.h"
-#include "picturefile.h"
+#include "platform/rasterpage.h"
+#include "platform/safefile.h"
 #include "programfile.h"
 #include "programhost.h"
 #include "recovery.h"
@@ -74,7 +75,7 @@ bool ProgramFiles::pagaidu_sagl()
         return false;
     }
     const QString workFile = QDir::current().absoluteFilePath(SaveWorkFile.toString());
-    const QString reason = writeWhole(workFile, program.bytes);
+    const QString reason = writeFileSafely(workFile, program.bytes);
     if (!reason.isEmpty()) {
         tell(filemsg::workFileNotWritten(shown(workFile), reason));
         return false;
@@ -99,7 +100,7 @@ bool ProgramFiles::load_file(const QString& path)
 bool ProgramFiles::writeProgram(const QString& folder, const QString& name)
 {
     const QString path = programFilePath(folder, name);
-    const QString reason = writeWhole(path, m_pending);
+    const QString reason = writeFileSafely(path, m_pending);
     if (!reason.isEmpty()) {
         tell(filemsg::programNotSaved(shown(path), reason));
         return false;
@@ -273,7 +274,7 @@ void ProgramFiles::askToReplacePicture(const QString& path)
 
 bool ProgramFiles::savePicture(const QString& path)
 {
-    const QString reason = writePagePicture(m_host.page(), path);
+    const QString reason = m_host.page().savePng(path);
     if (!reason.isEmpty()) {
         tell(filemsg::pictureNotSaved(shown(path), reason));
         return false;
@@ -288,26 +289,39 @@ void ProgramFiles::openAtStart(const QString& path)
         setProgram(file.absolutePath(), programNameOf(file.fileName()));
 }
 
+const LoadedProgram& ProgramFiles::previous() const
+{
+    if (!m_previous)
+        m_previous = readRecoveryText();
+    return *m_previous;
+}
+
 bool ProgramFiles::hasRecovery() const
 {
-    const LoadedProgram kept = readRecoveryText();
-    return kept.ok() && worthRecovering(kept.text);
+    return previous().ok() && worthRecovering(previous().text);
 }
 
 void ProgramFiles::keepForRecovery()
 {
     const QString text = m_host.programText();
-    // Closing with an empty text box must not wipe out a program kept earlier and not yet
-    // restored. Nothing can be done about a failure while the program ends.
-    if (worthRecovering(text))
-        keepRecoveryText(text);
+    // An empty text box must not wipe out a program kept earlier and not yet restored.
+    if (!worthRecovering(text) || text == m_kept)
+        return;
+    previous();
+    const QString reason = keepRecoveryText(text);
+    if (reason.isEmpty()) {
+        m_kept = text;
+    } else if (!m_recoveryTold) {
+        m_recoveryTold = true;
+        tell(filemsg::recoveryNotKept(shown(recoveryFilePath()), reason));
+    }
 }
 
 void ProgramFiles::restorePrevious()
 {
     if (m_host.isRunning())
         return;
-    const LoadedProgram kept = readRecoveryText();
+    const LoadedProgram kept = previous();
     if (!kept.ok()) {
         tell(filemsg::recoveryNotRead(shown(recoveryFilePath()), kept.problem));
         return;
@@ -315,13 +329,8 @@ void ProgramFiles::restorePrevious()
     // The text in the box is the learner's work too: it takes the kept text's place, so
     // restoring again brings it back.
     const QString current = m_host.programText();
-    if (worthRecovering(current) && current != kept.text) {
-        const QString reason = keepRecoveryText(current);
-        if (!reason.isEmpty()) {
-            tell(filemsg::programNotSaved(shown(recoveryFilePath()), reason));
-            return;
-        }
-    }
+    if (worthRecovering(current))
+        m_previous->text = current;
     m_host.setProgramText(kept.text);
     // The kept text is not the named program's: the save button must not write it there.
     setProgram(m_folder, {});

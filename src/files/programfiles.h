@@ -1,11 +1,14 @@
 #pragma once
 
+#include "programfile.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -43,10 +46,12 @@ public:
     /// Replaces the message box through which failures are told.
     void setNotifier(Notifier notifier);
 
-    /// True when the recovery file holds a program worth offering.
+    /// True when the last session left a program worth offering.
     bool hasRecovery() const;
-    /// Keeps the program text in the recovery file; the window calls it when it closes.
-    /// An empty text leaves the kept one alone.
+    /// Keeps the program text in the recovery file, so that a crash or a power cut loses
+    /// nothing older; the window calls it a few seconds after every change, before every
+    /// run and when it closes. An empty text leaves the kept one alone. A failure is told
+    /// once per session.
     void keepForRecovery();
     /// Loads the program file named on the command line and names the program after it.
     void openAtStart(const QString& path);
@@ -70,7 +75,8 @@ public slots:
     void palidziba_Click();
     /// Menu "Saglabāt attēlu...": asks where and saves the page as a PNG picture.
     void saveImage();
-    /// Menu "Atjaunot iepriekšējo programmu": loads the text kept at the last close.
+    /// Menu "Atjaunot iepriekšējo programmu": loads the text the last session left; the text
+    /// in the box takes its place, so restoring again brings that back.
     void restorePrevious();
 
 signals:
@@ -91,12 +97,19 @@ private:
     SaveDialog& saveDialog();
     OpenDialog& openDialog();
     void tell(const QString& message) const;
+    /// The text the last session kept, read on first use (the window asks at start, before
+    /// this session writes the recovery file).
+    const LoadedProgram& previous() const;
 
     ProgramHost& m_host;
     Notifier m_notify;
     QString m_name;
     QString m_folder;
     QByteArray m_pending;
+    mutable std::optional<LoadedProgram> m_previous;
+    /// The text last written to the recovery file.
+    QString m_kept;
+    bool m_recoveryTold = false;
     // The windows belong to the host window, which may go first.
     QPointer<SaveDialog> m_saveDialog;
     QPointer<OpenDialog> m_openDialog;

@@ -1,5 +1,7 @@
 #include "recovery.h"
 
+#include "platform/safefile.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -19,7 +21,7 @@ QString keepRecoveryText(const QString& text)
     const QString path = recoveryFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Loading drops the one line end at the end, as it does for program files.
-    return writeWhole(path, (text + QStringLiteral("\r\n")).toUtf8());
+    return writeFileSafely(path, (text + QStringLiteral("\r\n")).toUtf8());
 }
 
 LoadedProgram readRecoveryText() { return readProgramFile(recoveryFilePath()); }

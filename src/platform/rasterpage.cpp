@@ -1,7 +1,10 @@
 #include "rasterpage.h"
 
 #include "clip.h"
+#include "platformmessages.h"
+#include "safefile.h"
 
+#include <QBuffer>
 #include <QPen>
 #include <QString>
 #include <QVector>
@@ -161,6 +164,21 @@ void RasterPage::copyTo(QImage& target) const
     std::memcpy(target.bits(), m_image.constBits(), size_t(m_image.sizeInBytes()));
 }
 
-bool RasterPage::savePng(const QString& path) const { return m_image.save(path, "PNG"); }
+QByteArray RasterPage::pngBytes() const
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !m_image.save(&buffer, "PNG"))
+        return {};
+    return png;
+}
+
+QString RasterPage::savePng(const QString& path) const
+{
+    const QByteArray png = pngBytes();
+    if (png.isEmpty())
+        return platformmsg::pictureNotEncoded();
+    return writeFileSafely(path, png);
+}
 
 } // namespace zimo

@@ -60,7 +60,11 @@ public:
 
     /// Copies the page into target, which is (re)allocated to the page's size when needed.
     void copyTo(QImage& target) const;
-    bool savePng(const QString& path) const;
+    /// The page as a PNG picture; empty when it could not be encoded.
+    QByteArray pngBytes() const;
+    /// Writes the page as a PNG picture, replacing a file only once the whole picture is
+    /// on the disk. Returns an empty string on success, else why it failed (in Latvian).
+    QString savePng(const QString& path) const;
 
 private:
     void applyPen(Colour colour);

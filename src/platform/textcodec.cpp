@@ -1,6 +1,7 @@
 #include "textcodec.h"
 
 #include <QHash>
+#include <QList>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -149,6 +150,21 @@ int lineOfIndex(const QString& text, qsizetype index)
             ++line;
     }
     return line;
+}
+
+QString wholeCharacterAt(const QString& text, qsizetype index)
+{
+    if (text[index].isHighSurrogate() && index + 1 < text.size()
+        && text[index + 1].isLowSurrogate())
+        return text.mid(index, 2);
+    return text.mid(index, 1);
+}
+
+QString codePointText(const QString& character)
+{
+    const QList<uint> codePoints = character.toUcs4();
+    const uint codePoint = codePoints.isEmpty() ? 0 : codePoints.front();
+    return QStringLiteral("U+") + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
 }
 
 } // namespace zimo

@@ -31,4 +31,9 @@ QStringList splitWorkFileLines(const QString& text);
 /// One line of a text as a user sees it: the 1-based line that holds the character at index.
 int lineOfIndex(const QString& text, qsizetype index);
 
+/// The character at index as the user sees it: both halves of a surrogate pair.
+QString wholeCharacterAt(const QString& text, qsizetype index);
+/// "U+0416": the code point of a character, for a message that names it.
+QString codePointText(const QString& character);
+
 } // namespace zimo

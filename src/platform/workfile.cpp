@@ -1,41 +1,35 @@
 #include "workfile.h"
 
+#include "platformmessages.h"
+#include "safefile.h"
 #include "textcodec.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace zimo
 {
 
-std::optional<QString> passThroughFile(const QString& path, const QString& text)
+PassedThrough passThroughFile(const QString& path, const QString& text)
 {
-    if (!writeTextFile(path, text).isEmpty())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return decodeWindows1257(bytes);
+    const Encoded encoded = encodeWindows1257(text);
+    if (!encoded.ok())
+        return { {}, platformmsg::cannotEncode(wholeCharacterAt(text, encoded.badIndex)) };
+    if (QString problem = writeFileSafely(path, encoded.bytes); !problem.isEmpty())
+        return { {}, problem };
+    const FileBytes back = readWholeFile(path);
+    if (!back.ok())
+        return { {}, back.problem };
+    // Another program (or a second window in the same folder) may have written the file
+    // between the two steps; only the text written is run.
+    if (back.bytes != encoded.bytes)
+        return { {}, platformmsg::readBackDiffers() };
+    return { decodeWindows1257(back.bytes), {} };
 }
 
 QString writeTextFile(const QString& path, const QString& text)
 {
     const Encoded encoded = encodeWindows1257(text);
     if (!encoded.ok())
-        return QStringLiteral("encoding");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        file.cancelWriting();
-        return file.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+        return platformmsg::cannotEncode(wholeCharacterAt(text, encoded.badIndex));
+    return writeFileSafely(path, encoded.bytes);
 }
 
 } // namespace zimo

@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include "interpreter/numbers.h"
+#include "platform/textcodec.h"
 
 #include <cmath>
 
@@ -113,11 +114,18 @@ QString sineWithoutPeriod()
 
 QString stoppedByUser() { return QStringLiteral("Programma apturēta."); }
 
-QString workFileNotWritten(const QString& name)
+QString workFileNotWritten(const QString& name, const QString& reason)
 {
-    return QStringLiteral("Darba failu „%1” neizdevās ierakstīt vai nolasīt; "
-                          "programma tiek izpildīta no teksta loga.")
-        .arg(name);
+    return QStringLiteral("Darba failu „%1” neizdevās ierakstīt vai nolasīt: %2. "
+                          "Programma tiek izpildīta no teksta loga.")
+        .arg(name, reason);
+}
+
+QString cannotHoldCharacter(const QString& character)
+{
+    return QStringLiteral("rakstzīmi „%1” (%2) nevar ierakstīt darba failā; nomaini vai "
+                          "izdzēs to.")
+        .arg(character, codePointText(character));
 }
 
 QString angleLabel(double displayAngle)

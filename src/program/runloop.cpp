@@ -27,10 +27,19 @@ void loadLines(Machine& m, const QString& text, const RunOptions& options, RunOu
     const QString withEnd = text + QStringLiteral("\r\n");
     QString read = withEnd;
     if (options.workFile) {
-        if (auto back = passThroughFile(*options.workFile, withEnd))
-            read = *back;
-        else
+        // A character the work file cannot hold is the learner's to mend, not the file's.
+        const Encoded encoded = encodeWindows1257(text);
+        if (!encoded.ok()) {
+            failAt(lineOfIndex(text, encoded.badIndex),
+                msg::cannotHoldCharacter(wholeCharacterAt(text, encoded.badIndex)));
+        }
+        const PassedThrough back = passThroughFile(*options.workFile, withEnd);
+        if (back.ok()) {
+            read = back.text;
+        } else {
             outcome.workFileFailed = true;
+            outcome.workFileProblem = back.problem;
+        }
     }
     const QStringList lines = splitWorkFileLines(read);
     ProgramState& p = m.program;

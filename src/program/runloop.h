@@ -27,8 +27,10 @@ struct RunOutcome {
     /// The line the run stopped at, and the message for the user (when it failed).
     int line = 0;
     QString message;
-    /// The work file could not be written or read; the text was split in memory.
+    /// The work file could not be written or read back exactly; the text was split in
+    /// memory. workFileProblem says why.
     bool workFileFailed = false;
+    QString workFileProblem;
 };
 
 /// The Run button: reset, split the text into lines through the work file, register the

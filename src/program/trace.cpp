@@ -1,8 +1,10 @@
 #include "trace.h"
 
+#include "platform/safefile.h"
 #include "turtle/turtle.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace zimo
@@ -13,7 +15,7 @@ namespace
 constexpr std::size_t FlushSize = 1 << 16;
 }
 
-Trace::Trace(std::FILE* out)
+Trace::Trace(OutputFile* out)
     : m_out(out)
 {
 }
@@ -23,8 +25,7 @@ Trace::~Trace() { flush(); }
 void Trace::flush()
 {
     if (m_out && !m_buffer.empty()) {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out);
-        std::fflush(m_out);
+        m_out->write(m_buffer.data(), m_buffer.size());
         m_buffer.clear();
     }
 }

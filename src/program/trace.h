@@ -4,20 +4,21 @@
 
 #include <QString>
 
-#include <cstdio>
 #include <string>
 
 namespace zimo
 {
 
+class OutputFile;
 struct Turtle;
 
 /// The run trace: one event per line, in the order the events happen (UTF-8, LF).
-/// Writes to a file when given one, else keeps the text for text().
+/// Writes to a file when given one, else keeps the text for text(). Whether the file took
+/// every byte is the file's to tell (OutputFile::commit).
 class Trace
 {
 public:
-    explicit Trace(std::FILE* out = nullptr);
+    explicit Trace(OutputFile* out = nullptr);
     ~Trace();
     Trace(const Trace&) = delete;
     Trace& operator=(const Trace&) = delete;
@@ -41,7 +42,7 @@ private:
     void put(const char* s);
     void newline();
 
-    std::FILE* m_out;
+    OutputFile* m_out;
     std::string m_buffer;
 };
 

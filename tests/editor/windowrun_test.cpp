@@ -5,6 +5,7 @@
 #include "program/machine.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,8 @@ TEST(WindowRun, WhileRunningTheLineIsHighlightedAndNothingElseChangesState)
     EXPECT_EQ(d.text().toPlainText(), u"atrums 1000\n\n\n\n\n\n") << "read-only in text mode too";
 
     QSignalSpy finished(&d.w, &zimo::Form1::runFinished);
+    // A click within the double-click time after the start is the Run double click.
+    QTest::qWait(QApplication::doubleClickInterval());
     QTest::mouseClick(bar.zimet(), Qt::LeftButton);
     ASSERT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 1000));
     EXPECT_EQ(endOf(finished), RunOutcome::End::Stopped);
@@ -87,6 +90,19 @@ TEST(WindowRun, WhileRunningTheLineIsHighlightedAndNothingElseChangesState)
     EXPECT_TRUE(d.w.jauns()->isEnabled());
     EXPECT_FALSE(d.text().isReadOnly());
     EXPECT_TRUE(d.takeMessages().isEmpty()) << "the user stopped it and needs no message";
+}
+
+TEST(WindowRun, ADoubleClickOnRunKeepsTheRunItStartedAndEscStillStops)
+{
+    WindowDesk d;
+    d.text().setProgramText(EndlessLoop);
+    zimo::Toolbar& bar = *d.w.toolbar();
+    QTest::mouseDClick(bar.zimet(), Qt::LeftButton);
+    QTest::mouseClick(bar.zimet(), Qt::LeftButton);
+    QTest::qWait(20);
+    ASSERT_TRUE(d.w.isRunning()) << "the second click of the double click stopped the run";
+    QTest::keyClick(&d.text(), Qt::Key_Escape);
+    EXPECT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 1000));
 }
 
 TEST(WindowRun, EscapeStopsAnEndlessLoopAtFullSpeed)

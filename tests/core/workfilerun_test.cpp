@@ -1,0 +1,76 @@
+#include "../platform/faultyfilesystem.h"
+#include "testrun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zimo;
+using zimo::test::FaultyFileSystem;
+using zimo::test::Session;
+
+namespace
+{
+
+// A run as the window makes it: through a work file in a temporary folder.
+struct WorkFileRun : testing::Test {
+    QTemporaryDir dir;
+    Session s;
+    FaultyFileSystem faults;
+    UseFileSystem use { faults };
+
+    RunOutcome& run(const QString& text)
+    {
+        s.trace = std::make_unique<Trace>();
+        s.m().run.trace = s.trace.get();
+        RunOptions options;
+        options.workFile = dir.filePath(QStringLiteral("komandas.zkf"));
+        options.maxSteps = 1000;
+        s.outcome = zimet_Click(s.m(), text, options);
+        return s.outcome;
+    }
+};
+
+TEST_F(WorkFileRun, ACharacterTheWorkFileCannotHoldIsNamedWithItsLineAndNothingRuns)
+{
+    const RunOutcome& out = run(QStringLiteral("uz prieksu 50\r\nlenkis 9Ж0\r\nuz augsu 5"));
+    EXPECT_EQ(out.end, RunOutcome::End::Failed);
+    EXPECT_EQ(out.line, 2);
+    EXPECT_TRUE(out.message.startsWith(u"Kļūda 2. rindā: ")) << out.message.toStdString();
+    EXPECT_TRUE(out.message.contains(u"„Ж” (U+0416)")) << out.message.toStdString();
+    EXPECT_FALSE(out.workFileFailed) << "the work file is not to blame";
+    EXPECT_TRUE(s.steps().isEmpty());
+    EXPECT_TRUE(s.events("seg").isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("komandas.zkf"))));
+}
+
+TEST_F(WorkFileRun, AWorkFileThatFailsRunsTheTextInMemoryAndSaysWhy)
+{
+    struct Fault {
+        const char* what;
+        void (*inject)(FaultyFileSystem&);
+        const char16_t* reason;
+    };
+    const Fault cases[] = {
+        { "disk full", [](FaultyFileSystem& f) { f.spaceLeft = 0; }, u"diskā nepietiek vietas" },
+        { "rename fails", [](FaultyFileSystem& f) { f.renameError = EROFS; },
+            u"šajā diskā var tikai lasīt, ne rakstīt" },
+        { "read fails", [](FaultyFileSystem& f) { f.readableBytes = 0; },
+            u"diska kļūda, failu neizdevās nolasīt" },
+        { "other bytes come back", [](FaultyFileSystem& f) { f.alterRead = true; },
+            u"no faila nolasītais nesakrīt ar ierakstīto" },
+    };
+    for (const Fault& c : cases) {
+        faults = FaultyFileSystem {};
+        c.inject(faults);
+        const RunOutcome& out = run(QStringLiteral("uz prieksu 50\r\nlenkis 90"));
+        EXPECT_EQ(out.end, RunOutcome::End::Finished) << c.what;
+        EXPECT_TRUE(out.workFileFailed) << c.what;
+        EXPECT_EQ(out.workFileProblem, QString::fromUtf16(c.reason)) << c.what;
+        EXPECT_EQ(s.steps(), (QList<int> { 1, 2 })) << c.what;
+        EXPECT_EQ(s.m().program.lines[1], u"uz prieksu 50") << c.what;
+    }
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "checkrun.h"
 #include "headlessrun.h"
 
 #include "editor/form1.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (zimo::wantsCheck(arguments))
+        return zimo::runCheck(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
     const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
         [](const QString& a) { return a.startsWith(QLatin1String("--")); });

@@ -17,11 +17,9 @@ namespace
 
 QStringView fieldOf(QStringView line, int kurs)
 {
-    // A line without a blank reads as if a blank stood before its first character.
-    const qsizetype start = line.lastIndexOf(u' ') + 1;
-    const qsizetype firstComma = line.indexOf(u',');
-    if (firstComma >= 0 && firstComma < start)
+    if (commaBeforeBlank(line))
         fail(msg::commaBeforeBlank());
+    const qsizetype start = argumentStart(line);
     qsizetype from = start;
     for (int k = 1;; ++k) {
         const qsizetype comma = line.indexOf(u',', from);
@@ -34,6 +32,15 @@ QStringView fieldOf(QStringView line, int kurs)
 }
 
 } // namespace
+
+// A line without a blank reads as if a blank stood before its first character.
+qsizetype argumentStart(QStringView line) { return line.lastIndexOf(u' ') + 1; }
+
+bool commaBeforeBlank(QStringView line)
+{
+    const qsizetype firstComma = line.indexOf(u',');
+    return firstComma >= 0 && firstComma < argumentStart(line);
+}
 
 double digitsValue(QStringView field)
 {

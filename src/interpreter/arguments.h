@@ -17,6 +17,11 @@ Value lielums(const ProgramState& program, int kurs, int q);
 /// The same field as text, never converted (labels).
 QString str_lielums(const ProgramState& program, int kurs, int q);
 
+/// Where the argument text of a line starts: right after its last blank (0 without one).
+qsizetype argumentStart(QStringView line);
+/// True when a comma stands before the last blank, so the fields cannot be cut.
+bool commaBeforeBlank(QStringView line);
+
 /// The digit test: every character is a digit or a colon (the empty text passes). A number
 /// is tested through its ordinary decimal text.
 bool mekle_ciparus(QStringView text);

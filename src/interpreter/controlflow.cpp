@@ -44,6 +44,38 @@ void ietUz(Machine& m, int& q)
     }
 }
 
+// The positions are counted from 1 here, as they usually are in the description of the
+// conditional, and returned from 0.
+ConditionLayout conditionLayout(QStringView st)
+{
+    ConditionLayout at;
+    const qsizetype n = st.size();
+    const qsizetype j = st.indexOf(kw::Ja) + 1;
+    const qsizetype t = st.indexOf(kw::Tad) + 1;
+    qsizetype c = st.indexOf(kw::Citadi) + 1 - 2;
+    if (c <= 0)
+        c = n;
+    for (qsizetype i = j + 3; i <= n; ++i) {
+        const QChar ch = st[i - 1];
+        if (ch == u'=' || ch == u'>' || ch == u'<') {
+            at.op = i - 1;
+            break;
+        }
+    }
+    if (at.op >= 0) {
+        const qsizetype op = at.op + 1;
+        at.leftStart = j + 2;
+        at.leftLength = op - j - 3;
+        at.rightStart = op;
+        at.rightLength = t - 2 - op;
+    }
+    // The then text runs from the blank after "tad" to position c.
+    at.thenStart = t + 2;
+    at.thenLength = c - (t + 3) + 1;
+    at.elseStart = c + 6 <= n ? c + 5 : -1;
+    return at;
+}
+
 namespace
 {
 
@@ -56,38 +88,19 @@ struct Condition {
     QString branchIfFalse;
 };
 
-// Cuts the operands and the two branch texts out of the line at their fixed positions
-// (1-based in the comments, as the positions are usually counted).
+// Cuts the operands and the two branch texts out of the line at their fixed positions.
 Condition parseCondition(const QString& st)
 {
-    const qsizetype n = st.size();
-    const qsizetype j = st.indexOf(kw::Ja) + 1;
-    const qsizetype t = st.indexOf(kw::Tad) + 1;
-    qsizetype c = st.indexOf(kw::Citadi) + 1 - 2;
-    if (c <= 0)
-        c = n;
-    qsizetype op = 0;
-    for (qsizetype i = j + 3; i <= n; ++i) {
-        const QChar ch = st[i - 1];
-        if (ch == u'=' || ch == u'>' || ch == u'<') {
-            op = i;
-            break;
-        }
-    }
-    if (op == 0)
-        fail(msg::conditionWithoutOperator());
-    const qsizetype rightLength = t - 2 - op;
-    if (rightLength < 0)
+    const ConditionLayout at = conditionLayout(st);
+    if (at.op < 0 || at.rightLength < 0)
         fail(msg::conditionWithoutOperator());
     Condition cond;
-    cond.op = st[op - 1];
-    cond.left = st.mid(j + 2, op - j - 3);
-    cond.right = st.mid(op, rightLength);
-    cond.branchIfFalse = c + 6 <= n ? st.mid(c + 5) : QString();
-    // The then text runs from the blank after "tad" to position c.
-    const qsizetype thenLength = c - (t + 3) + 1;
-    if (thenLength >= 0)
-        cond.branchIfTrue = st.mid(t + 2, thenLength);
+    cond.op = st[at.op];
+    cond.left = st.mid(at.leftStart, at.leftLength);
+    cond.right = st.mid(at.rightStart, at.rightLength);
+    cond.branchIfFalse = at.elseStart >= 0 ? st.mid(at.elseStart) : QString();
+    if (at.thenLength >= 0)
+        cond.branchIfTrue = st.mid(at.thenStart, at.thenLength);
     return cond;
 }
 

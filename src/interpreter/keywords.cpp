@@ -29,4 +29,6 @@ Mask maskOf(QStringView line)
     return mask;
 }
 
+QStringView textOf(Key key) { return Texts[key]; }
+
 } // namespace zimo::kw

@@ -111,6 +111,8 @@ static_assert(KeyCount <= 64);
 using Mask = std::uint64_t;
 constexpr Mask bit(Key key) { return Mask(1) << key; }
 Mask maskOf(QStringView line);
+/// The text of a keyword, exactly as it is searched for.
+QStringView textOf(Key key);
 
 /// Case-sensitive substring search anywhere in the line. Every line step makes some forty
 /// of these on short lines, where a plain scan for the first character beats a general

@@ -49,6 +49,19 @@ void closeLoop(int& depth)
 
 } // namespace
 
+std::optional<QStringView> forLoopName(QStringView st)
+{
+    const qsizetype e = st.indexOf(u'=') + 1;
+    const qsizetype n = st.indexOf(QStringView(u"no")) + 1;
+    const qsizetype l = st.indexOf(kw::Lidz) + 1;
+    // The name stands between "no " and "=", the start value between "=" and "lidz".
+    const qsizetype nameLength = e - n - 3;
+    const qsizetype startLength = l - e - 1;
+    if (nameLength < 0 || startLength < 0)
+        return std::nullopt;
+    return st.mid(n + 2, nameLength);
+}
+
 void openForLoop(Machine& m, int q)
 {
     ProgramState& p = m.program;
@@ -57,15 +70,13 @@ void openForLoop(Machine& m, int q)
     const QString st = p.line(q);
     ProgramState::ForLoop loop;
     loop.line = q;
-    const qsizetype e = st.indexOf(u'=') + 1;
-    const qsizetype n = st.indexOf(QStringView(u"no")) + 1;
-    const qsizetype l = st.indexOf(kw::Lidz) + 1;
-    // The name stands between "no " and "=", the start value between "=" and "lidz".
-    const qsizetype nameLength = e - n - 3;
-    const qsizetype startLength = l - e - 1;
-    if (nameLength < 0 || startLength < 0)
+    const std::optional<QStringView> name = forLoopName(st);
+    if (!name)
         fail(msg::loopNameUnreadable());
-    loop.name = st.mid(n + 2, nameLength);
+    loop.name = name->toString();
+    const qsizetype e = st.indexOf(u'=') + 1;
+    const qsizetype l = st.indexOf(kw::Lidz) + 1;
+    const qsizetype startLength = l - e - 1;
     if (p.holds(q, kw::KSolis)) {
         loop.end = toInt16(leadingNumber(QStringView(st).mid(l + 4)));
         loop.step = plainInt16Field(p, q);

@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QStringView>
+
+#include <optional>
+
 namespace zimo
 {
+
+/// The variable name of a counted loop's opening line (between "no " and "="), or nothing
+/// when the line cannot be cut that way.
+std::optional<QStringView> forLoopName(QStringView st);
 
 class Machine;
 

@@ -1,0 +1,72 @@
+// Hints of a 1000-line program: working out every line, and one keystroke's update of one
+// line through the tracker.
+
+#include "interpreter/hints.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace zimo;
+
+namespace
+{
+
+// A program of the usual commands, with a loop, a procedure, conditions and a few lines
+// that draw hints, repeated to 1000 lines.
+QStringList thousandLines()
+{
+    const QStringList pattern = {
+        QStringLiteral("procedura kvadrats"),
+        QStringLiteral("atkartot 4"),
+        QStringLiteral("uz prieksu 40"),
+        QStringLiteral("lenkis pa labi 90"),
+        QStringLiteral("beigas"),
+        QStringLiteral("proceduras beigas"),
+        QStringLiteral("palielinat vertibu c,5"),
+        QStringLiteral("no k=1 lidz 12"),
+        QStringLiteral("ja k>6 tad linijas krasa 10 citadi linijas krasa 33"),
+        QStringLiteral("koordinatas px,300"),
+        QStringLiteral("zieds 5,50,50"),
+        QStringLiteral("kvadrats"),
+        QStringLiteral("nakosais"),
+        QStringLiteral("uz priekšu 50"),
+        QStringLiteral("zieds 5,100,1OO"),
+        QStringLiteral("iet uz 15"),
+        QStringLiteral("krasot 300,200,1,22"),
+        QStringLiteral("biezums 3"),
+        QStringLiteral("linijas stils 2"),
+        QStringLiteral("pa kreisi 20"),
+    };
+    QStringList lines;
+    while (lines.size() < 1000)
+        lines.append(pattern[lines.size() % pattern.size()]);
+    return lines;
+}
+
+void WholeProgram(benchmark::State& state)
+{
+    const QStringList lines = thousandLines();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(hintsFor(lines));
+}
+
+// Typing a digit into a line in the middle, then taking it out again.
+void OneKeystroke(benchmark::State& state)
+{
+    const QStringList lines = thousandLines();
+    HintTracker tracker;
+    tracker.reset(lines);
+    const int n = 503;
+    const QString before = lines[n - 1];
+    const QString after = before + QStringLiteral("5");
+    bool typed = false;
+    for (auto _ : state) {
+        typed = !typed;
+        tracker.changeLine(n, typed ? after : before);
+        benchmark::DoNotOptimize(tracker.hintsOf(n));
+    }
+}
+
+} // namespace
+
+BENCHMARK(WholeProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK(OneKeystroke)->Unit(benchmark::kMicrosecond);

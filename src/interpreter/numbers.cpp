@@ -52,7 +52,9 @@ QString numberText(double value)
 namespace
 {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+// Only the blank itself is passed over: a TAB or a line end stops the reading like any
+// other character that is not part of a number.
+bool isBlank(QChar c) { return c == u' '; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Reads a number from the start of text into out (ASCII, for strtod). Returns the count

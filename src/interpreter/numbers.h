@@ -17,7 +17,7 @@ constexpr Fixed FixedScale = 10000;
 /// without a decimal point, magnitudes of 1e15 and more (or below 1e-4) in exponent form.
 QString numberText(double value);
 
-/// The leading number of a text: blanks are ignored, then an optional sign, digits, an
+/// The leading number of a text: blanks (code 32 only) are ignored, then an optional sign, digits, an
 /// optional decimal point with digits and an optional exponent; reading stops at the first
 /// other character; no number gives 0.
 double leadingNumber(QStringView text);

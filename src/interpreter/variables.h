@@ -27,6 +27,9 @@ public:
     /// table is full or the result leaves the fixed-point range.
     void add(const QString& name, Fixed amount);
     int count() const { return m_count; }
+    /// The name and value in slot (0..count).
+    const QString& name(int slot) const { return m_names.at(size_t(slot)); }
+    Fixed value(int slot) const { return m_values.at(size_t(slot)); }
 
 private:
     std::array<QString, MaxVariables + 1> m_names;

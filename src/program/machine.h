@@ -15,6 +15,7 @@ namespace zimo
 {
 
 class RasterPage;
+class StepGate;
 class Trace;
 
 /// A pixel on the fill's frontier.
@@ -27,6 +28,8 @@ struct RunContext {
     Trace* trace = nullptr;
     Screen* screen = nullptr;
     const std::atomic<bool>* stop = nullptr;
+    /// Passed before every line step: the window pauses and single-steps runs there.
+    StepGate* gate = nullptr;
     /// Line steps allowed (0: no limit); figure steps are allowed ten times as many.
     std::int64_t maxSteps = 0;
     std::int64_t steps = 0;

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "reset.h"
 #include "runerror.h"
+#include "stepgate.h"
 #include "trace.h"
 
 #include "interpreter/arguments.h"
@@ -106,6 +107,8 @@ void pauze(Machine& m, double value)
 
 void lineStep(Machine& m, int& v)
 {
+    if (m.run.gate)
+        m.run.gate->beforeLineStep(m, v);
     m.checkStop();
     const int line = v;
     if (m.run.maxSteps > 0 && ++m.run.steps > m.run.maxSteps)

@@ -19,6 +19,8 @@ public:
     /// A real wait of units delay units (only called for units > 0). The page is brought up
     /// to date first, so every state during which time passes is visible.
     virtual void delay(double units) { (void)units; }
+    /// The run pauses before the step of line: everything drawn so far is to be shown now.
+    virtual void pausedBefore(int line) { (void)line; }
     /// One flood-fill layer is painted; the window shows it and paces the wave by units.
     virtual void fillLayer(double units) { (void)units; }
 };

@@ -133,6 +133,11 @@ TEST(NumberReading, LeadingNumberIgnoresBlanksAndStopsAtTheFirstOtherCharacter)
     EXPECT_EQ(leadingNumber(u"1e"), 1);
     EXPECT_EQ(leadingNumber(u".5"), 0.5);
     EXPECT_EQ(leadingNumber(u"2.5.5"), 2.5);
+    // Only code 32 is a blank: a TAB or a line end ends the reading.
+    EXPECT_EQ(leadingNumber(u"\t3 "), 0);
+    EXPECT_EQ(leadingNumber(u"1\t2 "), 1);
+    EXPECT_EQ(leadingNumber(u"\r\n7"), 0);
+    EXPECT_EQ(leadingNumber(u"1e\t2"), 1);
 }
 
 TEST(NumberReading, ParseNumberWantsTheWholeText)

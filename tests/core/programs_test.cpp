@@ -6,6 +6,7 @@
 #include "program/machine.h"
 #include "program/runloop.h"
 #include "program/trace.h"
+#include "stepper.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -61,6 +62,22 @@ TEST_P(Programs, TraceMatchesTheExpectedOne)
     const QByteArray expected = readAll(expectedPath);
     ASSERT_FALSE(expected.isEmpty()) << "missing " << expectedPath.toStdString();
     EXPECT_EQ(runToTrace(program), expected.toStdString());
+}
+
+// Stepping shows a run line by line; it must never change what the run does.
+TEST_P(Programs, SteppedToItsEndGivesTheSameTrace)
+{
+    const QString program = GetParam();
+    const QString text = programTextFromFile(readAll(program));
+    test::Stepper stepper;
+    stepper.start(text, true);
+    const QList<int> pauses = stepper.stepToEnd();
+    EXPECT_EQ(stepper.trace.text(), runToTrace(program));
+    // Every finished line step but the first was paused before.
+    const QString trace = QString::fromStdString(stepper.trace.text());
+    const qsizetype steps
+        = trace.count(QLatin1String("\nline ")) + (trace.startsWith(u"line ") ? 1 : 0);
+    EXPECT_GE(pauses.size(), steps - 1);
 }
 
 std::string caseName(const testing::TestParamInfo<QString>& info)

@@ -97,6 +97,9 @@ QString recoveryNotRead(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
+QString examplesMenu() { return QStringLiteral("Pie&mēri"); }
+QString noExamples() { return QStringLiteral("Piemēru mape nav atrasta"); }
+
 QString commandsIntro()
 {
     return QStringLiteral("Katru komandu raksta savā rindā. Skaitļus aiz komandas atdala ar "

@@ -59,6 +59,11 @@ QString nameNotAllowed(const QString& name);
 QString pictureNotSaved(const QString& path, const QString& reason);
 QString recoveryNotRead(const QString& path, const QString& reason);
 
+// The menu of example programs.
+QString examplesMenu();
+/// The menu's only item when no example folder was found.
+QString noExamples();
+
 // The command list.
 QString commandsIntro();
 QString columnCommand();

@@ -288,6 +288,16 @@ void ProgramFiles::openAtStart(const QString& path)
         setProgram(file.absolutePath(), programNameOf(file.fileName()));
 }
 
+bool ProgramFiles::openExample(const QString& path)
+{
+    if (m_host.isRunning() || !load_file(path))
+        return false;
+    // The example is the learner's to change now; the save button must not write to the
+    // examples folder, so the program has no name until it is saved under one.
+    setProgram(m_folder, {});
+    return true;
+}
+
 bool ProgramFiles::hasRecovery() const
 {
     const LoadedProgram kept = readRecoveryText();

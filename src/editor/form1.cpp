@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "programtextbox.h"
 #include "runcontroller.h"
+#include "samplecommands.h"
 #include "statusrow.h"
 #include "stylepanel.h"
 #include "thicknesspanel.h"
@@ -17,6 +18,8 @@
 #include "twips.h"
 #include "windowmessages.h"
 
+#include "files/examplefolder.h"
+#include "files/examplesmenu.h"
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
 #include "program/machine.h"
@@ -126,6 +129,8 @@ void Form1::buildMenus()
     if (m_files->hasRecovery())
         m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
     m_quitAction = add(file, windowmsg::quit(), "iziet");
+    m_examples = new ExamplesMenu(*m_files, exampleGroups(exampleFolder()), this);
+    menuBar()->addMenu(m_examples);
     m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
 }
 
@@ -160,6 +165,11 @@ void Form1::connectControls()
         setWindowTitle(name.isEmpty() ? windowmsg::title() : windowmsg::titleWithProgram(name));
     });
     connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
+    // An example starts on a clean page, so Run shows exactly what it draws.
+    connect(m_examples, &ExamplesMenu::exampleOpened, this, [this] {
+        Command2_Click(m_machine->page);
+        updatePage();
+    });
     connect(
         m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
     connect(
@@ -275,6 +285,7 @@ void Form1::setRunning(bool running)
         action->setEnabled(!running);
     if (m_restoreAction)
         m_restoreAction->setEnabled(!running);
+    m_examples->setEnabled(!running);
     for (QWidget* panel :
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->setEnabled(!running);

@@ -17,6 +17,7 @@ namespace zimo
 
 class ColourPanel;
 class EditorActions;
+class ExamplesMenu;
 class HelpArea;
 class KeyRouter;
 class Machine;
@@ -85,6 +86,8 @@ public:
     /// from the last session (else null).
     QAction* savePictureAction() const { return m_pictureAction; }
     QAction* restoreAction() const { return m_restoreAction; }
+    /// The menu "Piemēri" of example programs.
+    ExamplesMenu* piemeri() const { return m_examples; }
     EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
 
@@ -155,6 +158,7 @@ private:
     QAction* m_helpAction = nullptr;
     QAction* m_pictureAction = nullptr;
     QAction* m_restoreAction = nullptr;
+    ExamplesMenu* m_examples = nullptr;
     EditorActions* m_actions = nullptr;
 };
 

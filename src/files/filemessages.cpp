@@ -90,6 +90,9 @@ QString recoveryNotKept(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
+QString examplesMenu() { return QStringLiteral("Pie&mēri"); }
+QString noExamples() { return QStringLiteral("Piemēru mape nav atrasta"); }
+
 QString commandsIntro()
 {
     return QStringLiteral("Katru komandu raksta savā rindā. Skaitļus aiz komandas atdala ar "

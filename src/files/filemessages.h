@@ -49,6 +49,11 @@ QString recoveryNotRead(const QString& path, const QString& reason);
 /// The recovery copy of the text could not be written; the text stays in the window.
 QString recoveryNotKept(const QString& path, const QString& reason);
 
+// The menu of example programs.
+QString examplesMenu();
+/// The menu's only item when no example folder was found.
+QString noExamples();
+
 // The command list.
 QString commandsIntro();
 QString columnCommand();

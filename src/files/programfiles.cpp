@@ -296,6 +296,16 @@ const LoadedProgram& ProgramFiles::previous() const
     return *m_previous;
 }
 
+bool ProgramFiles::openExample(const QString& path)
+{
+    if (m_host.isRunning() || !load_file(path))
+        return false;
+    // The example is the learner's to change now; the save button must not write to the
+    // examples folder, so the program has no name until it is saved under one.
+    setProgram(m_folder, {});
+    return true;
+}
+
 bool ProgramFiles::hasRecovery() const
 {
     return previous().ok() && worthRecovering(previous().text);

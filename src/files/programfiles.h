@@ -57,6 +57,9 @@ public:
     void openAtStart(const QString& path);
     /// Writes the page as a PNG picture to path; false (and a message) when it failed.
     bool savePicture(const QString& path);
+    /// Menu "Piemēri": puts the example program at path into the text box as a program
+    /// without a name. False (and a message) when it could not be read, or while a run goes on.
+    bool openExample(const QString& path);
 
 public slots:
     /// Menu "Jauns": the program loses its name and text; the drawing stays.

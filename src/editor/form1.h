@@ -16,6 +16,7 @@ namespace zimo
 class ColourPanel;
 class EditorActions;
 class HelpArea;
+class HelpLauncher;
 class KeyRouter;
 class Machine;
 class OutlineRect;
@@ -85,6 +86,7 @@ public:
     QAction* restoreAction() const { return m_restoreAction; }
     EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
+    HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
 
 public slots:
     /// The Run button: runs the program of the text box, or stops the run that goes on.
@@ -150,6 +152,7 @@ private:
     QAction* m_pictureAction = nullptr;
     QAction* m_restoreAction = nullptr;
     EditorActions* m_actions = nullptr;
+    HelpLauncher* m_helpLauncher = nullptr;
 };
 
 } // namespace zimo

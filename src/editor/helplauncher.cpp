@@ -49,7 +49,8 @@ void HelpLauncher::open()
 void HelpLauncher::openForFocus()
 {
     ProgramTextBox* text = m_form.ieraksti();
-    if (text->hasFocus())
+    // The window's own focus: F1 reaches the window only while it is active.
+    if (m_form.focusWidget() == text)
         openForLine(text->textCursor().block().text());
     else
         open();

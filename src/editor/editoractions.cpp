@@ -66,6 +66,16 @@ void EditorActions::apply(const Recorded& recorded)
     }
 }
 
+void EditorActions::insertLine(const QString& line)
+{
+    if (running())
+        return;
+    QString text = m_form.programText();
+    if (!text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
+        text += QStringLiteral("\r\n");
+    apply(m_inserter.insert(text, line));
+}
+
 void EditorActions::showSteering()
 {
     m_form.updatePage();

@@ -25,6 +25,10 @@ public:
     const KeySteering& steering() const { return m_steering; }
     const PickerState& pickers() const { return m_pickers.state(); }
 
+    /// Appends line to the program as a line of its own, as the sample buttons append
+    /// theirs, and explains it on the help row. Nothing happens while a run goes on.
+    void insertLine(const QString& line);
+
 private:
     void connectSteering();
     void connectButtons();

@@ -36,27 +36,6 @@ constexpr double ShownWidth = 1.6;
 /// A sample figure needs a few thousand steps; this only guards against a stuck one.
 constexpr std::int64_t StepLimit = 100'000;
 
-QRect inkedBounds(const RasterPage& page)
-{
-    int left = page.width(), top = page.height(), right = -1, bottom = -1;
-    for (int y = 0; y < page.height(); ++y) {
-        const std::uint32_t* row = page.row(y);
-        int first = 0;
-        while (first < page.width() && (row[first] & 0xFFFFFFu) == 0)
-            ++first;
-        if (first == page.width())
-            continue;
-        int last = page.width() - 1;
-        while ((row[last] & 0xFFFFFFu) == 0)
-            --last;
-        left = std::min(left, first);
-        right = std::max(right, last);
-        top = std::min(top, y);
-        bottom = y;
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 // Draws line in white on a black page with pen width thickness; the bounds of the ink.
 QRect drawFigure(Machine& m, const QString& line, int thickness)
 {
@@ -64,7 +43,7 @@ QRect drawFigure(Machine& m, const QString& line, int thickness)
                                 .arg(thickness)
                                 .arg(line);
     zimet_Click(m, program, RunOptions { std::nullopt, StepLimit });
-    return inkedBounds(m.page);
+    return inkedBounds(m.page, rgb(0, 0, 0));
 }
 
 QPixmap shrink(const RasterPage& page, QRect bounds, int side)
@@ -86,6 +65,29 @@ QPixmap shrink(const RasterPage& page, QRect bounds, int side)
 }
 
 } // namespace
+
+QRect inkedBounds(const RasterPage& page, Colour background)
+{
+    const std::uint32_t paper = toPixel(background) & 0xFFFFFFu;
+    auto inked = [paper](std::uint32_t pixel) { return (pixel & 0xFFFFFFu) != paper; };
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y) {
+        const std::uint32_t* row = page.row(y);
+        int first = 0;
+        while (first < page.width() && !inked(row[first]))
+            ++first;
+        if (first == page.width())
+            continue;
+        int last = page.width() - 1;
+        while (!inked(row[last]))
+            --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = y;
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 std::array<QPixmap, SampleCount> figurePictures(int side)
 {

@@ -3,6 +3,7 @@
 #include "colourpanel.h"
 #include "editoractions.h"
 #include "helparea.h"
+#include "helplauncher.h"
 #include "keyrouter.h"
 #include "outlinerect.h"
 #include "pageview.h"
@@ -95,6 +96,7 @@ Form1::Form1(QWidget* parent)
     buildMenus();
     connectControls();
     m_actions = new EditorActions(*this);
+    m_helpLauncher = new HelpLauncher(*this);
 
     // The help row keeps its start texts until a rule replaces them.
     m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();

@@ -19,6 +19,7 @@ class ColourPanel;
 class EditorActions;
 class ExamplesMenu;
 class HelpArea;
+class HelpLauncher;
 class KeyRouter;
 class Machine;
 class OutlineRect;
@@ -90,6 +91,7 @@ public:
     ExamplesMenu* piemeri() const { return m_examples; }
     EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
+    HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
 
 public slots:
     /// The Run button: runs the program of the text box, or stops the run that goes on.
@@ -160,6 +162,7 @@ private:
     QAction* m_restoreAction = nullptr;
     ExamplesMenu* m_examples = nullptr;
     EditorActions* m_actions = nullptr;
+    HelpLauncher* m_helpLauncher = nullptr;
 };
 
 } // namespace zimo

@@ -50,4 +50,13 @@ QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo progra
 QString quit() { return QStringLiteral("Iziet"); }
 QString help() { return QStringLiteral("Palīdzība"); }
 
+QString helpTitle() { return QStringLiteral("Zimo — palīdzība"); }
+QString helpSearch() { return QStringLiteral("Meklē komandu…"); }
+QString helpInsert() { return QStringLiteral("Ievietot programmā"); }
+QString helpInsertTip() { return QStringLiteral("Pievieno piemēra rindu programmas beigās"); }
+QString helpNothingFound() { return QStringLiteral("Tādas komandas nav. Pamēģini citu vārdu!"); }
+QString helpForm() { return QStringLiteral("Kā raksta:"); }
+QString helpExample() { return QStringLiteral("Piemērs:"); }
+QString helpPicture() { return QStringLiteral("Ko zīmē piemērs"); }
+
 } // namespace zimo::windowmsg

@@ -48,4 +48,16 @@ QString restorePrevious();
 QString quit();
 QString help();
 
+// The help window.
+QString helpTitle();
+QString helpSearch();
+QString helpInsert();
+QString helpInsertTip();
+QString helpNothingFound();
+/// The headings of a command's page: how it is written and its example.
+QString helpForm();
+QString helpExample();
+/// What a command's picture shows, for those who cannot see it.
+QString helpPicture();
+
 } // namespace zimo::windowmsg

@@ -2,8 +2,6 @@
 
 #include "platform/textcodec.h"
 
-#include <array>
-
 namespace zimo::filemsg
 {
 
@@ -16,7 +14,6 @@ QString loadButton() { return QStringLiteral("Ielādēt"); }
 QString cancelButton() { return QStringLiteral("Atcelt"); }
 QString okButton() { return QStringLiteral("Labi"); }
 QString replaceButton() { return QStringLiteral("Aizstāt"); }
-QString commandsCaption() { return QStringLiteral("Komandas"); }
 QString pictureCaption() { return QStringLiteral("Saglabāt attēlu"); }
 QString pictureFilter() { return QStringLiteral("PNG attēli (*.png)"); }
 QString pictureLookIn() { return QStringLiteral("Mape:"); }
@@ -92,88 +89,5 @@ QString recoveryNotKept(const QString& path, const QString& reason)
 
 QString examplesMenu() { return QStringLiteral("Pie&mēri"); }
 QString noExamples() { return QStringLiteral("Piemēru mape nav atrasta"); }
-
-QString commandsIntro()
-{
-    return QStringLiteral("Katru komandu raksta savā rindā. Skaitļus aiz komandas atdala ar "
-                          "komatu bez atstarpēm.");
-}
-
-QString columnCommand() { return QStringLiteral("Komanda"); }
-QString columnArguments() { return QStringLiteral("Ko raksta aiz tās"); }
-QString columnExample() { return QStringLiteral("Piemērs"); }
-QString columnMeaning() { return QStringLiteral("Ko tā dara"); }
-
-namespace
-{
-
-constexpr std::array<CommandText, 34> Commands = { {
-    { u"uz prieksu", u"uz prieksu 50", u"iet uz priekšu un zīmē līniju" },
-    { u"uz augsu", u"uz augsu 30", u"iet uz augšu un zīmē līniju" },
-    { u"uz leju", u"uz leju 30", u"iet uz leju un zīmē līniju" },
-    { u"pa labi", u"pa labi 40", u"iet pa labi un zīmē līniju" },
-    { u"pa kreisi", u"pa kreisi 40", u"iet pa kreisi un zīmē līniju" },
-    { u"parvietot pa labi", u"parvietot pa labi 40", u"pārvietojas pa labi, nezīmējot" },
-    { u"parvietot pa kreisi", u"parvietot pa kreisi 40", u"pārvietojas pa kreisi, nezīmējot" },
-    { u"parvietot uz leju", u"parvietot uz leju 30", u"pārvietojas uz leju, nezīmējot" },
-    { u"parvietot uz augsu", u"parvietot uz augsu 30", u"pārvietojas uz augšu, nezīmējot" },
-    { u"parvietot uz prieksu", u"parvietot uz prieksu 50", u"pārvietojas uz priekšu, nezīmējot" },
-    { u"lenkis", u"lenkis 90", u"pagriež bruņurupuci: 0 – pa labi, 90 – uz augšu" },
-    { u"lenkis pa labi", u"lenkis pa labi 45", u"pagriež bruņurupuci pa labi" },
-    { u"lenkis pa kreisi", u"lenkis pa kreisi 45", u"pagriež bruņurupuci pa kreisi" },
-    { u"koordinatas", u"koordinatas 100,200", u"pārceļ bruņurupuci uz punktu x, y, nezīmējot" },
-    { u"linijas krasa", u"linijas krasa 10", u"līniju krāsa no 36 krāsām" },
-    { u"fona krasa", u"fona krasa 5", u"nokrāso visu lapu; zīmējums pazūd" },
-    { u"biezums", u"biezums 3", u"līnijas biezums" },
-    { u"atrums", u"atrums 100", u"cik ātri zīmē: 0 – uzreiz, 300 – kā sākumā" },
-    { u"pauze", u"pauze 10000", u"pagaida; 10000 ir viena sekunde" },
-    { u"zieds", {}, u"zīmē ziedu" },
-    { u"daudzsturis", {}, u"zīmē daudzstūri" },
-    { u"sinusoida", {}, u"zīmē sinusoīdu" },
-    { u"atkartot", u"atkartot 4", u"atkārto rindas līdz rindai „beigas” tik reižu, cik norādīts" },
-    { u"krasot", {}, u"nokrāso laukumu ap punktu x, y līdz robežkrāsas līnijai" },
-    { u"zvaigzne", {}, u"zīmē zvaigzni" },
-    { u"stari", {}, u"zīmē starus" },
-    { u"spirale", {}, u"zīmē spirāli" },
-    { u"no", {},
-        u"skaita: rindas līdz rindai „nakosais” atkārto katrai vērtībai; „solis” – par "
-        u"cik mainās vērtība" },
-    { u"ja", {},
-        u"ja nosacījums ir patiess, izpilda komandu aiz „tad”, citādi – komandu aiz "
-        u"„citadi”" },
-    { u"iet uz", {}, u"turpina aiz rindas, kas sākas ar šo adresi" },
-    { u"linijas stils", u"linijas stils 2",
-        u"1 – vienlaidu līnija, 2 līdz 5 – raustītas līnijas, 6 – neredzama līnija" },
-    { u"palielinat vertibu", u"palielinat vertibu a,5", u"palielina vērtību" },
-    { u"samazinat vertibu", u"samazinat vertibu a,5", u"samazina vērtību" },
-    { u"procedura", u"procedura maja",
-        u"sāk procedūru ar šo nosaukumu; tā beidzas ar rindu „proceduras beigas”" },
-} };
-
-constexpr std::array<ExtraCommand, 9> Extras = { {
-    { u"sakne", {}, u"sakne", u"atgriež bruņurupuci lapas vidū" },
-    { u"notirit lapu", {}, u"notirit lapu", u"notīra zīmējumu" },
-    { u"brunurupucis paslepts", {}, u"brunurupucis paslepts", u"paslēpj bruņurupuci" },
-    { u"brunurupucis redzams", {}, u"brunurupucis redzams", u"atkal parāda bruņurupuci" },
-    { u"nakosais", {}, u"nakosais", u"skaitīšanas („no ... lidz”) beigas" },
-    { u"beigas", {}, u"beigas", u"atkārtošanas („atkartot”) beigas" },
-    { u"proceduras beigas", {}, u"proceduras beigas", u"procedūras beigas" },
-    { u"(procedūras nosaukums)", {}, u"maja",
-        u"izpilda procedūras rindas un turpina nākamajā rindā" },
-    { u"beigt", {}, u"beigt", u"beidz programmu" },
-} };
-
-} // namespace
-
-CommandText commandText(QStringView command)
-{
-    for (const CommandText& text : Commands) {
-        if (text.command == command)
-            return text;
-    }
-    return {};
-}
-
-std::span<const ExtraCommand> extraCommands() { return Extras; }
 
 } // namespace zimo::filemsg

@@ -3,10 +3,8 @@
 #include <QString>
 #include <QStringView>
 
-#include <span>
-
-/// Every text of the program files, the save and open dialogs and the command list that a
-/// user may read, in Latvian.
+/// Every text of the program files and the save and open dialogs that a user may read, in
+/// Latvian.
 namespace zimo::filemsg
 {
 
@@ -20,7 +18,6 @@ QString loadButton();
 QString cancelButton();
 QString okButton();
 QString replaceButton();
-QString commandsCaption();
 QString pictureCaption();
 QString pictureFilter();
 QString pictureLookIn();
@@ -53,29 +50,5 @@ QString recoveryNotKept(const QString& path, const QString& reason);
 QString examplesMenu();
 /// The menu's only item when no example folder was found.
 QString noExamples();
-
-// The command list.
-QString commandsIntro();
-QString columnCommand();
-QString columnArguments();
-QString columnExample();
-QString columnMeaning();
-/// What a command does and an example line, for the commands the list shows. An empty
-/// example means the command has none of its own.
-struct CommandText {
-    QStringView command;
-    QStringView example;
-    QStringView meaning;
-};
-/// The commands of the help rules and movement keywords, by their help keyword.
-CommandText commandText(QStringView command);
-/// Commands the help rules do not name: those without arguments and the block ends.
-struct ExtraCommand {
-    QStringView command;
-    QStringView arguments;
-    QStringView example;
-    QStringView meaning;
-};
-std::span<const ExtraCommand> extraCommands();
 
 } // namespace zimo::filemsg

@@ -1,7 +1,6 @@
 #include "programfiles.h"
 
 #include "commandfile.h"
-#include "commandswindow.h"
 #include "filemessages.h"
 #include "opendialog.h"
 #include "platform/rasterpage.h"
@@ -225,11 +224,8 @@ void ProgramFiles::iziet_Click()
 
 void ProgramFiles::palidziba_Click()
 {
-    if (startCommandFile(QDir::current().absoluteFilePath(CommandFile.toString())))
-        return;
-    if (!m_commands)
-        m_commands = new CommandsWindow(m_host.hostWindow());
-    bringUp(*m_commands);
+    if (!startCommandFile(QDir::current().absoluteFilePath(CommandFile.toString())))
+        emit helpWanted();
 }
 
 void ProgramFiles::saveImage()

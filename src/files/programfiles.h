@@ -15,7 +15,6 @@ class QWidget;
 namespace zimo
 {
 
-class CommandsWindow;
 class OpenDialog;
 class ProgramHost;
 class SaveDialog;
@@ -24,7 +23,7 @@ class SaveDialog;
 /// files, the help command, leaving the program and saving the drawing as a picture.
 ///
 /// Owns the current program name and folder, the bytes last written to "pag.zkf", and the
-/// save and open dialogs and the command list, which are created on first use and
+/// save and open dialogs, which are created on first use and
 /// afterwards only shown and hidden. The name and folder change only when a save or a load
 /// has gone through (or on "Jauns"), so a name typed into the save dialog and then cancelled
 /// never becomes the file that the save button overwrites. Every failure is told to the user
@@ -74,7 +73,7 @@ public slots:
     void save_analog_Click();
     /// Menu "Iziet": keeps the text for recovery and ends the program at once.
     void iziet_Click();
-    /// Menu "Palīdzība": starts "komandas.bat", or shows the list of commands.
+    /// Menu "Palīdzība": starts "komandas.bat", or asks for the help window.
     void palidziba_Click();
     /// Menu "Saglabāt attēlu...": asks where and saves the page as a PNG picture.
     void saveImage();
@@ -85,6 +84,8 @@ public slots:
 signals:
     /// The program got another name (empty: none), for the window's title.
     void programNameChanged(const QString& name);
+    /// "Palīdzība" found no command file to start: the window shows its own help.
+    void helpWanted();
 
 private:
     /// Writes the program text to "pag.zkf" and keeps its bytes for the save dialog.
@@ -116,7 +117,6 @@ private:
     // The windows belong to the host window, which may go first.
     QPointer<SaveDialog> m_saveDialog;
     QPointer<OpenDialog> m_openDialog;
-    QPointer<CommandsWindow> m_commands;
 };
 
 } // namespace zimo

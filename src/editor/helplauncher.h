@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+
+namespace zimo
+{
+
+class Form1;
+class HelpWindow;
+
+/// Opens the help window of the main window: F1 anywhere in it, and "Palīdzība" when there
+/// is no command file of its own. F1 in the program text box opens the command of the
+/// cursor's line. The window's "Ievietot" appends the example line to the program the way
+/// the sample buttons do.
+///
+/// The help window is created on first use, belongs to the main window and is afterwards
+/// only shown and raised, so there is never more than one.
+class HelpLauncher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HelpLauncher(Form1& form);
+
+    /// The F1 action on the main window.
+    QAction* f1() const { return m_f1; }
+    /// The help window; null until it was first opened.
+    HelpWindow* window() const;
+
+public slots:
+    /// Shows the help where it was last left.
+    void open();
+    /// F1: the command of the text box's cursor line when the text box has the focus,
+    /// else the help as it was left.
+    void openForFocus();
+    /// Shows the command that line uses, or the help as it was left when it uses none.
+    void openForLine(const QString& line);
+
+private:
+    HelpWindow& ensureWindow();
+
+    Form1& m_form;
+    QAction* m_f1;
+    QPointer<HelpWindow> m_window;
+};
+
+} // namespace zimo

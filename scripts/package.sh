@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, makes a release build and packs it as a Debian package; prints the .deb's path.
+# Install it with: apt install ./zimo_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh release
+rm -f build/release/zimo_*.deb
+(cd build/release && cpack -G DEB >/dev/null)
+deb="$(ls build/release/zimo_*.deb)"
+cp "$deb" .
+echo "$(pwd)/$(basename "$deb")"

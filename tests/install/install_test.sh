@@ -52,6 +52,8 @@ appstreamcli validate --no-net "$meta" >/dev/null || {
     appstreamcli validate --no-net "$meta" >&2 || true
     fail "appstreamcli validate"
 }
+# The tree as a whole: the entry the metainfo launches is there too.
+appstreamcli validate-tree --no-net "$stage" >/dev/null || fail "appstreamcli validate-tree"
 xmllint --noout "$mime" "$meta" || fail "xmllint"
 
 # The names the files give each other.

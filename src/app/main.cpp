@@ -1,10 +1,13 @@
 #include "checkrun.h"
+#include "commandline.h"
 #include "headlessrun.h"
+#include "workfolder.h"
 
 #include "editor/form1.h"
 #include "files/programfiles.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -14,6 +17,8 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const auto status = zimo::answerInfoOption(arguments))
+        return *status;
     if (zimo::wantsCheck(arguments))
         return zimo::runCheck(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
@@ -24,10 +29,15 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lv.zimo.Zimo"));
+    // A file named relative to the folder Zimo was started in, before it enters its own.
+    const QString opened
+        = arguments.isEmpty() ? QString() : QFileInfo(arguments.front()).absoluteFilePath();
+    zimo::enterWorkFolder();
     zimo::Form1 window;
     window.show();
     // A program file named on the command line is opened as the menu would open it.
-    if (!arguments.isEmpty())
-        window.files().openAtStart(arguments.front());
+    if (!opened.isEmpty())
+        window.files().openAtStart(opened);
     return QApplication::exec();
 }

@@ -1,0 +1,47 @@
+#include "commandline.h"
+
+#include <cstdio>
+
+namespace zimo
+{
+
+namespace
+{
+
+constexpr const char* Usage = R"(Lietošana:
+  zimo                        atver Zimo logu
+  zimo PROGRAMMA.zkf          atver logu ar šo programmu
+  zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--trace TRASE.txt] [--max-steps N]
+                              izpilda programmu bez loga un pilnā ātrumā:
+                              --png saglabā zīmējumu PNG attēlā,
+                              --trace ieraksta, ko darīja katra rinda,
+                              --max-steps aptur pēc N rindu soļiem (bez tās pēc 10 000 000)
+  zimo --check PROGRAMMA.zkf  parāda padomus par programmas rindām, to neizpildot
+  zimo --help                 parāda šo palīdzību
+  zimo --version              parāda Zimo versiju
+
+Palaista no izvēlnes, Zimo strādā mapē „Zimo” lietotāja dokumentu mapē;
+palaista no termināļa, tā strādā pašreizējā mapē.
+
+Izejas kods: 0 izdevās, 1 programma apstājās ar kļūdu (--check: ir padomi),
+2 nepareiza komandrinda vai failu nevar nolasīt.
+)";
+
+} // namespace
+
+std::optional<int> answerInfoOption(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return std::nullopt;
+    if (arguments.front() == u"--help" || arguments.front() == u"-h") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (arguments.front() == u"--version") {
+        std::printf("zimo %s\n", ZIMO_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace zimo

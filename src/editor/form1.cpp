@@ -7,6 +7,7 @@
 #include "outlinerect.h"
 #include "pageview.h"
 #include "picturebox.h"
+#include "programhistory.h"
 #include "programtextbox.h"
 #include "runcontroller.h"
 #include "statusrow.h"
@@ -123,6 +124,7 @@ void Form1::buildMenus()
         m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
     m_quitAction = add(file, windowmsg::quit(), "iziet");
     m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
+    m_history = new ProgramHistory(*m_text, file, this);
 }
 
 void Form1::connectControls()
@@ -136,6 +138,7 @@ void Form1::connectControls()
     connect(m_keys, &KeyRouter::stopRequested, this, &Form1::stopRun);
     connect(m_keys, &KeyRouter::pageKeyDown, this, &Form1::pageKeyDown);
     connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
+    connect(m_keys, &KeyRouter::escapePressed, this, &Form1::escapePressed);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
 
@@ -178,7 +181,8 @@ void Form1::newProgram()
     if (isRunning())
         return;
     m_machine->program.clearLines();
-    m_text->clear();
+    // An edit, not a wipe: undo brings the program back.
+    m_text->setProgramText(QString());
     sakums(*m_machine);
     updatePage();
 }
@@ -264,6 +268,7 @@ void Form1::setRunning(bool running)
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->setEnabled(!running);
     m_keys->setRunning(running);
+    m_history->setRunning(running);
     applyTextLock();
 }
 

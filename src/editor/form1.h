@@ -21,6 +21,7 @@ class Machine;
 class OutlineRect;
 class PageView;
 class ProgramFiles;
+class ProgramHistory;
 class ProgramTextBox;
 class RasterPage;
 class RunController;
@@ -83,6 +84,8 @@ public:
     /// from the last session (else null).
     QAction* savePictureAction() const { return m_pictureAction; }
     QAction* restoreAction() const { return m_restoreAction; }
+    /// The menu "Labot" with undo and redo of the program text.
+    ProgramHistory& history() const { return *m_history; }
     EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
 
@@ -101,6 +104,8 @@ signals:
     void pageKeyDown(int vk);
     /// Page mode: a steering key was let go.
     void pageKeyUp(int vk);
+    /// Esc outside a run.
+    void escapePressed();
     /// A run ended and the window shows its end.
     void runFinished(const zimo::RunOutcome& outcome);
 
@@ -149,6 +154,7 @@ private:
     QAction* m_helpAction = nullptr;
     QAction* m_pictureAction = nullptr;
     QAction* m_restoreAction = nullptr;
+    ProgramHistory* m_history = nullptr;
     EditorActions* m_actions = nullptr;
 };
 

@@ -49,5 +49,8 @@ QString savePicture() { return QStringLiteral("Saglabāt attēlu..."); }
 QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo programmu"); }
 QString quit() { return QStringLiteral("Iziet"); }
 QString help() { return QStringLiteral("Palīdzība"); }
+QString editMenu() { return QStringLiteral("&Labot"); }
+QString undo() { return QStringLiteral("Atsaukt"); }
+QString redo() { return QStringLiteral("Atcelt atsaukšanu"); }
 
 } // namespace zimo::windowmsg

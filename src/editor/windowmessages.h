@@ -47,5 +47,8 @@ QString savePicture();
 QString restorePrevious();
 QString quit();
 QString help();
+QString editMenu();
+QString undo();
+QString redo();
 
 } // namespace zimo::windowmsg

@@ -251,6 +251,7 @@ void Form1::zimet_Click()
         stopRun();
         return;
     }
+    m_keys->releaseWaiting();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
     setRunning(true);
 }

@@ -34,6 +34,9 @@ public:
 
     /// The virtual key code of a steering key (32, 37-40, 97-105), 0 for any other key.
     static int virtualKey(const QKeyEvent& event);
+    /// Reports the release that waits, if any: a step must be recorded before a run takes
+    /// the turtle.
+    void releaseWaiting();
 
 signals:
     void stopRequested();
@@ -49,8 +52,6 @@ private:
     bool belongsToWindow(QObject* watched) const;
     bool isPropagating(const QKeyEvent& event, QWidget* receiver);
     void steer(const QKeyEvent& key, int vk);
-    /// Reports the release that waits, if any.
-    void releaseWaiting();
 
     QWidget* m_window;
     bool m_pageMode = true;

@@ -29,7 +29,7 @@ ProgramHistory::ProgramHistory(ProgramTextBox& text, QMenu* after, QWidget* wind
     m_redo->setObjectName(QStringLiteral("atcelt_atsauksanu"));
     m_redo->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    // The menu bar may hide the menu's actions from the window; the window keeps them.
+    // The shortcuts belong to the whole window, whichever of its controls has the focus.
     window->addAction(m_undo);
     window->addAction(m_redo);
     connect(m_undo, &QAction::triggered, this, &ProgramHistory::undo);

@@ -20,7 +20,7 @@ class ProgramHistory : public QObject
 {
     Q_OBJECT
 public:
-    /// Adds the menu "Labot" to menu's menu bar, right after menu.
+    /// Adds the menu "Labot" to the menu bar that holds after, right after it.
     ProgramHistory(ProgramTextBox& text, QMenu* after, QWidget* window);
 
     QMenu* labot() const { return m_menu; }

@@ -147,10 +147,12 @@ TEST(Pickers, EachGivesTheKeyboardBackToTheTextWhereTheCaretStood)
 TEST(Pickers, EscapeCancelsAndPageModeKeepsSteering)
 {
     FlowDesk d;
+    QSignalSpy escapes(&d.w, &zimo::Form1::escapePressed);
     zimo::ColourPanel* colour = d.w.f_krasas();
     d.click(d.w.toolbar()->krasa());
     d.click(colour->k_lauks(9));
     QTest::keyClick(colour->krasas_ok(), Qt::Key_Escape);
+    EXPECT_EQ(escapes.count(), 1) << "once, though the key passes up from the button";
     EXPECT_FALSE(colour->isVisible());
     EXPECT_TRUE(d.lines().isEmpty()) << "Esc acts as Atcelt";
     EXPECT_TRUE(d.w.isPageMode());

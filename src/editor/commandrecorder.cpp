@@ -46,18 +46,23 @@ Recorded CommandRecorder::atjauno_komandas(const QString& text)
 {
     // The box takes the new text as it is built here; the work file only mirrors it, so
     // a work file that fails or a character it cannot hold never costs the learner text.
-    Recorded result { text + m_program.lines[size_t(m_program.lineCount)] + LineEnd, true, {} };
-    const QString fileName = QFileInfo(m_workFile).fileName();
-    const Encoded encoded = encodeWindows1257(result.text);
-    if (!encoded.ok()) {
-        result.notice = recordingmsg::workFileCannotHold(
-            fileName, characterAt(result.text, encoded.badIndex));
-        return result;
-    }
-    const QString failure = writeTextFile(m_workFile, result.text);
-    if (!failure.isEmpty())
-        result.notice = recordingmsg::workFileNotWritten(fileName, failure);
+    // A last line without its line end (typed without Enter, or loaded from a file) keeps
+    // its own line: gluing the new line onto it would make one line of two commands.
+    const QString& line = m_program.lines[size_t(m_program.lineCount)];
+    const bool openLine = !text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r');
+    Recorded result { text + (openLine ? LineEnd : QString()) + line + LineEnd, true, {} };
+    result.notice = mirror(result.text);
     return result;
+}
+
+QString CommandRecorder::mirror(const QString& text) const
+{
+    const QString fileName = QFileInfo(m_workFile).fileName();
+    const Encoded encoded = encodeWindows1257(text);
+    if (!encoded.ok())
+        return recordingmsg::workFileCannotHold(fileName, characterAt(text, encoded.badIndex));
+    const QString failure = writeTextFile(m_workFile, text);
+    return failure.isEmpty() ? QString() : recordingmsg::workFileNotWritten(fileName, failure);
 }
 
 Recorded CommandRecorder::appendLine(const QString& text, const QString& line)

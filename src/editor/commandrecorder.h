@@ -48,9 +48,12 @@ public:
     /// Nothing clears it: not a reset, not clearing or replacing the program text.
     std::optional<int> lastRecordedAngle() const { return m_lastAngle; }
 
-    /// Appends the line array entry at the line count to text, glued to it as it stands,
-    /// with CR LF after it, and rewrites the work file with the result.
+    /// Appends the line array entry at the line count to text as a line of its own (after a
+    /// CR LF when text does not end with a line end), with CR LF after it, and rewrites the
+    /// work file with the result.
     Recorded atjauno_komandas(const QString& text);
+    /// Rewrites the work file with text; a Latvian notice when it could not, else empty.
+    QString mirror(const QString& text) const;
     /// Raises the line count, stores line there and appends it; refused when the array is full.
     Recorded appendLine(const QString& text, const QString& line);
     /// Appends lines one after another, or none of them when they do not all fit.

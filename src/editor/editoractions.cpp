@@ -4,9 +4,12 @@
 #include "form1.h"
 #include "lineview.h"
 #include "pageview.h"
+#include "panelswitch.h"
 #include "picturebox.h"
+#include "programhistory.h"
 #include "programtextbox.h"
 #include "samplecommands.h"
+#include "statusrow.h"
 #include "stylepanel.h"
 #include "thicknesspanel.h"
 #include "toolbar.h"
@@ -14,7 +17,6 @@
 #include "program/machine.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -25,12 +27,6 @@ namespace zimo
 namespace
 {
 QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-
-void open(QWidget* panel)
-{
-    panel->show();
-    panel->raise();
-}
 } // namespace
 
 EditorActions::EditorActions(Form1& form)
@@ -40,12 +36,15 @@ EditorActions::EditorActions(Form1& form)
     , m_steering(form.machine(), m_recorder)
     , m_inserter(m_recorder, form.helpBuffer(), form.helpRow())
     , m_pickers(form.machine().pen, m_steering, m_inserter)
+    , m_panels(new PanelSwitch({ form.f_krasas(), form.f_linija(), form.Frame2() }, this))
 {
     connectSteering();
     connectButtons();
     connectColourPanel();
     connectThicknessPanel();
     connectStylePanel();
+    connectHistory();
+    connect(&form, &Form1::escapePressed, this, [this] { m_panels->cancel(); });
 }
 
 bool EditorActions::running() const { return m_form.isRunning(); }
@@ -54,16 +53,33 @@ void EditorActions::apply(const Recorded& recorded)
 {
     if (recorded.appended) {
         m_form.setProgramText(recorded.text);
-        m_form.ieraksti()->moveCursor(QTextCursor::End);
-        m_form.ieraksti()->ensureCursorVisible();
+        m_form.ieraksti()->showLastLine();
         m_form.showHelp();
     }
-    if (!recorded.notice.isEmpty()) {
-        auto* box = new QMessageBox(QMessageBox::Information, m_form.windowTitle(), recorded.notice,
-            QMessageBox::Ok, &m_form);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+    // A line that went in whole takes an earlier notice away; the problem it told is over.
+    if (recorded.appended || !recorded.notice.isEmpty())
+        tell(recorded.notice, recorded.appended);
+}
+
+void EditorActions::tell(const QString& notice, bool aboutWorkFile)
+{
+    if (notice.isEmpty()) {
+        m_form.statusRow()->showNotice(QString());
+        return;
     }
+    if (aboutWorkFile) {
+        if (m_workFileTold)
+            return;
+        m_workFileTold = true;
+    }
+    m_form.statusRow()->showNotice(notice);
+}
+
+void EditorActions::connectHistory()
+{
+    // Undo and redo change the text box only; the work file mirrors it again.
+    connect(&m_form.history(), &ProgramHistory::stepped, this,
+        [this] { tell(m_recorder.mirror(m_form.programText()), true); });
 }
 
 void EditorActions::insertLine(const QString& line)
@@ -125,7 +141,8 @@ void EditorActions::connectButtons()
 void EditorActions::connectColourPanel()
 {
     ColourPanel* panel = m_form.f_krasas();
-    connect(m_form.toolbar()->krasa(), &PictureBox::clicked, panel, [panel] { open(panel); });
+    connect(m_form.toolbar()->krasa(), &PictureBox::clicked, this,
+        [this, panel] { m_panels->open(panel); });
     for (int i = 0; i < ColourPanel::BoxCount; ++i) {
         connect(panel->k_lauks(i), &PictureBox::clicked, this, [this, panel, i] {
             m_pickers.k_lauks_Click(i);
@@ -134,19 +151,21 @@ void EditorActions::connectColourPanel()
         });
     }
     connect(panel->krasas_ok(), &QPushButton::clicked, this, [this, panel] {
-        panel->hide();
+        m_panels->close(panel);
         if (running())
             return;
         apply(m_pickers.krasas_ok_Click(m_form.programText()));
         showSteering();
     });
-    connect(panel->Command1(), &QPushButton::clicked, panel, &QWidget::hide);
+    connect(
+        panel->Command1(), &QPushButton::clicked, this, [this, panel] { m_panels->close(panel); });
 }
 
 void EditorActions::connectThicknessPanel()
 {
     ThicknessPanel* panel = m_form.f_linija();
-    connect(m_form.toolbar()->cf_lin(), &QToolButton::clicked, panel, [panel] { open(panel); });
+    connect(m_form.toolbar()->cf_lin(), &QToolButton::clicked, this,
+        [this, panel] { m_panels->open(panel); });
     connect(panel->HScroll1(), &QScrollBar::valueChanged, this, [this, panel](int value) {
         m_pickers.HScroll1_Change(value);
         const int thickness = m_pickers.state().thickness;
@@ -156,24 +175,27 @@ void EditorActions::connectThicknessPanel()
     connect(panel->lin_ok(), &QPushButton::clicked, this, [this, panel] {
         if (!running())
             apply(m_pickers.lin_ok_Click(m_form.programText()));
-        panel->hide();
+        m_panels->close(panel);
     });
-    connect(panel->lin_cancel(), &QPushButton::clicked, panel, &QWidget::hide);
+    connect(panel->lin_cancel(), &QPushButton::clicked, this,
+        [this, panel] { m_panels->close(panel); });
 }
 
 void EditorActions::connectStylePanel()
 {
     StylePanel* panel = m_form.Frame2();
-    connect(m_form.toolbar()->l_stils(), &QToolButton::clicked, panel, [panel] { open(panel); });
+    connect(m_form.toolbar()->l_stils(), &QToolButton::clicked, this,
+        [this, panel] { m_panels->open(panel); });
     for (int k = 0; k < StylePanel::StyleCount; ++k) {
         connect(panel->stl(k), &PictureBox::hovered, panel, [panel, k] { panel->highlight(k); });
         connect(panel->stl(k), &PictureBox::clicked, this, [this, panel, k] {
             if (!running())
                 apply(m_pickers.stl_Click(m_form.programText(), k));
-            panel->hide();
+            m_panels->close(panel);
         });
     }
-    connect(panel->Command3(), &QPushButton::clicked, panel, &QWidget::hide);
+    connect(
+        panel->Command3(), &QPushButton::clicked, this, [this, panel] { m_panels->close(panel); });
 }
 
 } // namespace zimo

@@ -8,6 +8,7 @@
 #include "outlinerect.h"
 #include "pageview.h"
 #include "picturebox.h"
+#include "programhistory.h"
 #include "programtextbox.h"
 #include "runcontroller.h"
 #include "samplecommands.h"
@@ -134,6 +135,7 @@ void Form1::buildMenus()
     m_examples = new ExamplesMenu(*m_files, exampleGroups(exampleFolder()), this);
     menuBar()->addMenu(m_examples);
     m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
+    m_history = new ProgramHistory(*m_text, file, this);
 }
 
 void Form1::connectControls()
@@ -147,6 +149,7 @@ void Form1::connectControls()
     connect(m_keys, &KeyRouter::stopRequested, this, &Form1::stopRun);
     connect(m_keys, &KeyRouter::pageKeyDown, this, &Form1::pageKeyDown);
     connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
+    connect(m_keys, &KeyRouter::escapePressed, this, &Form1::escapePressed);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
     // The recovery copy follows the text, so a crash or a power cut loses only seconds.
@@ -200,7 +203,8 @@ void Form1::newProgram()
     if (isRunning())
         return;
     m_machine->program.clearLines();
-    m_text->clear();
+    // An edit, not a wipe: undo brings the program back.
+    m_text->setProgramText(QString());
     sakums(*m_machine);
     updatePage();
 }
@@ -273,6 +277,7 @@ void Form1::zimet_Click()
     }
     m_recoveryTimer->stop();
     m_files->keepForRecovery();
+    m_keys->releaseWaiting();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
     m_runStarted.start();
     setRunning(true);
@@ -292,6 +297,7 @@ void Form1::setRunning(bool running)
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->setEnabled(!running);
     m_keys->setRunning(running);
+    m_history->setRunning(running);
     applyTextLock();
 }
 

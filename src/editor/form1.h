@@ -25,6 +25,7 @@ class Machine;
 class OutlineRect;
 class PageView;
 class ProgramFiles;
+class ProgramHistory;
 class ProgramTextBox;
 class RasterPage;
 class RunController;
@@ -89,6 +90,8 @@ public:
     QAction* restoreAction() const { return m_restoreAction; }
     /// The menu "Piemēri" of example programs.
     ExamplesMenu* piemeri() const { return m_examples; }
+    /// The menu "Labot" with undo and redo of the program text.
+    ProgramHistory& history() const { return *m_history; }
     EditorActions& actions() const { return *m_actions; }
     ProgramFiles& files() const { return *m_files; }
     HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
@@ -108,6 +111,8 @@ signals:
     void pageKeyDown(int vk);
     /// Page mode: a steering key was let go.
     void pageKeyUp(int vk);
+    /// Esc outside a run.
+    void escapePressed();
     /// A run ended and the window shows its end.
     void runFinished(const zimo::RunOutcome& outcome);
 
@@ -161,6 +166,7 @@ private:
     QAction* m_pictureAction = nullptr;
     QAction* m_restoreAction = nullptr;
     ExamplesMenu* m_examples = nullptr;
+    ProgramHistory* m_history = nullptr;
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;
 };

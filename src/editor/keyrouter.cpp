@@ -14,6 +14,21 @@ KeyRouter::KeyRouter(QWidget* window)
     // A filter on the application sees a key before the widget it is sent to, which is
     // the only way to come first whatever widget has the focus.
     qApp->installEventFilter(this);
+    m_releaseWait.setSingleShot(true);
+    m_releaseWait.setInterval(ReleaseWaitMs);
+    connect(&m_releaseWait, &QTimer::timeout, this, &KeyRouter::releaseWaiting);
+}
+
+void KeyRouter::setPageMode(bool pageMode)
+{
+    releaseWaiting();
+    m_pageMode = pageMode;
+}
+
+void KeyRouter::setRunning(bool running)
+{
+    releaseWaiting();
+    m_running = running;
 }
 
 int KeyRouter::virtualKey(const QKeyEvent& event)
@@ -35,28 +50,76 @@ bool KeyRouter::belongsToWindow(QObject* watched) const
     return widget && widget->window() == m_window;
 }
 
+bool KeyRouter::isPropagating(const QKeyEvent& event, QWidget* receiver)
+{
+    // Propagation hands the very same event to a parent of the last receiver. A new event
+    // may have the same address, but then it starts anew at its own receiver.
+    const KeySeen seen { &event, event.type(), event.key(), event.timestamp(), receiver };
+    const bool again = m_lastSeen.event == seen.event && m_lastSeen.type == seen.type
+        && m_lastSeen.key == seen.key && m_lastSeen.time == seen.time && m_lastSeen.receiver
+        && receiver != m_lastSeen.receiver && receiver->isAncestorOf(m_lastSeen.receiver);
+    m_lastSeen = seen;
+    return again;
+}
+
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !belongsToWindow(watched))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (m_running && key->key() == Qt::Key_Escape) {
-        if (type == QEvent::KeyPress)
+    if (isPropagating(*key, static_cast<QWidget*>(watched)))
+        return false;
+    if (key->key() == Qt::Key_Escape) {
+        if (type == QEvent::KeyPress && m_running)
             emit stopRequested();
-        return true;
+        else if (type == QEvent::KeyPress && !key->isAutoRepeat())
+            emit escapePressed();
+        return m_running;
     }
     const int vk = virtualKey(*key);
     if (!m_pageMode || vk == 0)
         return false;
     // A run owns the turtle: steering keys are taken from the controls but do nothing.
-    if (!m_running) {
-        if (type == QEvent::KeyPress)
-            emit pageKeyDown(vk);
-        else if (!key->isAutoRepeat())
-            emit pageKeyUp(vk);
-    }
+    if (!m_running)
+        steer(*key, vk);
     return true;
+}
+
+void KeyRouter::steer(const QKeyEvent& key, int vk)
+{
+    if (key.type() == QEvent::KeyPress) {
+        // X auto-repeat sends a release and a press with one time stamp; Qt marks them only
+        // when the press is already queued as the release is read.
+        if (vk == m_waitingKey && key.timestamp() == m_waitingTime) {
+            m_releaseWait.stop();
+            m_waitingKey = 0;
+        } else {
+            releaseWaiting();
+        }
+        emit pageKeyDown(vk);
+        return;
+    }
+    if (key.isAutoRepeat())
+        return;
+    releaseWaiting();
+    // Without a time stamp (a synthesised event) no press can be matched to the release.
+    if (key.timestamp() == 0) {
+        emit pageKeyUp(vk);
+        return;
+    }
+    m_waitingKey = vk;
+    m_waitingTime = key.timestamp();
+    m_releaseWait.start();
+}
+
+void KeyRouter::releaseWaiting()
+{
+    m_releaseWait.stop();
+    const int vk = m_waitingKey;
+    m_waitingKey = 0;
+    if (vk != 0)
+        emit pageKeyUp(vk);
 }
 
 } // namespace zimo

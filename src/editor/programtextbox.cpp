@@ -30,7 +30,37 @@ QString typedCharacter(const QKeyEvent& event)
     return text;
 }
 
+// A key that undoes or redoes: the window's menu does that for the box, in both modes.
+bool isHistoryKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods
+        = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const int key = event.key();
+    return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo)
+        || (key == Qt::Key_Z
+            && (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)))
+        || (key == Qt::Key_Y && mods == Qt::ControlModifier);
+}
+
 } // namespace
+
+TextChange changeBetween(const QString& before, const QString& after)
+{
+    const qsizetype most = qMin(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < most && before.at(head) == after.at(head))
+        ++head;
+    // Never between the two halves of one character.
+    if (head > 0 && before.at(head - 1).isHighSurrogate())
+        --head;
+    qsizetype tail = 0;
+    while (tail < most - head
+        && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+        ++tail;
+    if (tail > 0 && before.at(before.size() - tail).isLowSurrogate())
+        --tail;
+    return { head, before.size() - head - tail, after.mid(head, after.size() - head - tail) };
+}
 
 ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     : QPlainTextEdit(parent)
@@ -64,7 +94,26 @@ void ProgramTextBox::setProgramText(const QString& text)
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(plain);
+    // Only the part that differs is replaced, in one edit: the undo history survives, an
+    // appended line is one step of it, and the caret keeps its place in the text before.
+    const QString old = toPlainText();
+    const TextChange change = changeBetween(old, plain);
+    if (change.removed == 0 && change.inserted.isEmpty())
+        return;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.setPosition(int(change.from));
+    cursor.setPosition(int(change.from + change.removed), QTextCursor::KeepAnchor);
+    cursor.insertText(change.inserted);
+    cursor.endEditBlock();
+}
+
+void ProgramTextBox::showLastLine()
+{
+    if (textCursor().atEnd())
+        ensureCursorVisible();
+    else
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void ProgramTextBox::setRunLine(int line)
@@ -107,8 +156,21 @@ void ProgramTextBox::scrollToLine(int line)
         bar->setValue(line - 1 - shown / 2);
 }
 
+bool ProgramTextBox::event(QEvent* event)
+{
+    // Left to the window's shortcuts, which keep the work file in step after each step back.
+    if (event->type() == QEvent::ShortcutOverride && isHistoryKey(*static_cast<QKeyEvent*>(event)))
+        return false;
+    return QPlainTextEdit::event(event);
+}
+
 void ProgramTextBox::keyPressEvent(QKeyEvent* event)
 {
+    // The box's own undo would pass the work file by, and would act during a run.
+    if (isHistoryKey(*event)) {
+        event->ignore();
+        return;
+    }
     const QString typed = typedCharacter(*event);
     if (!typed.isEmpty())
         emit ieraksti_KeyPress(typed);

@@ -5,11 +5,22 @@
 namespace zimo
 {
 
+/// What turns one text into another: removed characters from from on, inserted in their place.
+struct TextChange {
+    qsizetype from = 0;
+    qsizetype removed = 0;
+    QString inserted;
+};
+/// The smallest single replacement that turns before into after.
+TextChange changeBetween(const QString& before, const QString& after);
+
 /// The program text box ieraksti: one command per line, both scroll bars, no wrapping.
 ///
 /// Reports every character typed into it (before the box takes it, as the help needs) and
-/// every click. Holds no program state of its own besides its text; the highlight of the
-/// line a run executes is a decoration that never touches the text or the caret.
+/// every click. Every change of its text is an edit of one undo history, which the window's
+/// menu steps through; the box's own undo keys are left to it. Holds no program state of its own
+/// besides its text; the highlight of the line a run executes is a decoration that never touches
+/// the text or the caret.
 class ProgramTextBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -18,8 +29,13 @@ public:
 
     /// The text with its lines joined by CR LF.
     QString programText() const;
-    /// Shows text whose lines are joined by CR LF (a lone CR or LF ends a line too).
+    /// Shows text whose lines are joined by CR LF (a lone CR or LF ends a line too), as one
+    /// edit that undo takes back; the undo history stays.
     void setProgramText(const QString& text);
+
+    /// Scrolls the last line into view, for a line just appended; the caret stays where it
+    /// stood (at the end when it stood there).
+    void showLastLine();
 
     /// Highlights line (1 = first) as the one being run, scrolling it into view; 0 clears.
     void setRunLine(int line);
@@ -33,6 +49,7 @@ signals:
     void ieraksti_Click();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

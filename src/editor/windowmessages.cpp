@@ -49,6 +49,9 @@ QString savePicture() { return QStringLiteral("Saglabāt attēlu..."); }
 QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo programmu"); }
 QString quit() { return QStringLiteral("Iziet"); }
 QString help() { return QStringLiteral("Palīdzība"); }
+QString editMenu() { return QStringLiteral("&Labot"); }
+QString undo() { return QStringLiteral("Atsaukt"); }
+QString redo() { return QStringLiteral("Atcelt atsaukšanu"); }
 
 QString helpTitle() { return QStringLiteral("Zimo — palīdzība"); }
 QString helpSearch() { return QStringLiteral("Meklē komandu…"); }

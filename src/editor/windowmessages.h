@@ -47,6 +47,9 @@ QString savePicture();
 QString restorePrevious();
 QString quit();
 QString help();
+QString editMenu();
+QString undo();
+QString redo();
 
 // The help window.
 QString helpTitle();

@@ -12,7 +12,7 @@ using zimo::KeySteering;
 TEST(KeySteering, TenStepsStraightUpDrawOneLineAndRecordIt)
 {
     SteeringDesk d;
-    d.text = QStringLiteral("pa labi 10"); // no line end: the step is glued to it
+    d.text = QStringLiteral("pa labi 10"); // no line end: the step still gets a line of its own
     d.tap(Keypad8);
     const double x0 = d.m.turtle.x, y0 = d.m.turtle.y;
     for (int i = 0; i < 10; ++i)
@@ -23,7 +23,7 @@ TEST(KeySteering, TenStepsStraightUpDrawOneLineAndRecordIt)
 
     d.tap(KeySteering::Up, 0);
     EXPECT_FALSE(d.steering.rubberBand().visible);
-    EXPECT_EQ(d.text, u"pa labi 10uz augsu 40\r\n");
+    EXPECT_EQ(d.text, u"pa labi 10\r\nuz augsu 40\r\n");
     EXPECT_EQ(d.m.program.lines[size_t(d.m.program.lineCount)], u"uz augsu 40");
     EXPECT_EQ(d.workFileText(), d.text);
     // 40 pixels long, both ends drawn, one pixel wide.
@@ -174,4 +174,21 @@ TEST(CommandRecorder, FractionalAngleIsWrittenWholeHalvesToEvenWithin0To359)
         d.tap(KeySteering::Up, 10);
     }
     EXPECT_EQ(d.text, u"lenkis 30\r\nuz prieksu 40\r\nuz prieksu 40\r\n");
+}
+
+TEST(CommandRecorder, AnAppendedLineNeverGluesOntoAnOpenLastLine)
+{
+    SteeringDesk d;
+    const std::pair<QString, QString> cases[] = {
+        { QString(), QStringLiteral("biezums 2\r\n") },
+        { QStringLiteral("pa labi 10"), QStringLiteral("pa labi 10\r\nbiezums 2\r\n") },
+        { QStringLiteral("pa labi 10\r\n"), QStringLiteral("pa labi 10\r\nbiezums 2\r\n") },
+        { QStringLiteral("pa labi 10\r"), QStringLiteral("pa labi 10\rbiezums 2\r\n") },
+        { QStringLiteral("\r\n\r\n"), QStringLiteral("\r\n\r\nbiezums 2\r\n") },
+    };
+    for (const auto& [before, after] : cases) {
+        d.take(d.recorder.appendLine(before, QStringLiteral("biezums 2")));
+        EXPECT_EQ(d.text, after);
+        EXPECT_EQ(d.workFileText(), after);
+    }
 }

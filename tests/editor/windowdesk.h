@@ -51,6 +51,9 @@ struct WindowDesk {
         QDir::setCurrent(dir.path());
         auto window = std::make_unique<zimo::Form1>();
         window->show();
+        // The keyboard's focus, which the pickers give back, lives in the active window.
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
         return window;
     }
 

@@ -173,10 +173,20 @@ TEST(WindowRun, ACharacterTheWorkFileCannotHoldStopsTheRunAtItsLine)
 
 TEST(WindowRun, EveryRunKeepsTheTextForRecoveryFirst)
 {
+    // Windows of tests running beside this one keep their texts too: this one gets a
+    // recovery file of its own.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(
+        QStringLiteral("zimo_recovery_%1").arg(QCoreApplication::applicationPid()));
+    struct Restore {
+        QString name;
+        ~Restore() { QCoreApplication::setApplicationName(name); }
+    } restore { name };
     WindowDesk d;
     d.text().setProgramText(QStringLiteral("uz prieksu 30\r\nlenkis 45"));
     ASSERT_TRUE(d.runToEnd());
     EXPECT_EQ(zimo::readRecoveryText().text, u"uz prieksu 30\r\nlenkis 45");
+    QFile::remove(zimo::recoveryFilePath());
 }
 
 TEST(WindowRun, ClosingOrDestroyingTheWindowEndsARun)

@@ -313,6 +313,7 @@ void ProgramFiles::keepForRecovery()
     // An empty text box must not wipe out a program kept earlier and not yet restored.
     if (!worthRecovering(text) || text == m_kept)
         return;
+    // What the last session left must be read before this session's text replaces it.
     previous();
     const QString reason = keepRecoveryText(text);
     if (reason.isEmpty()) {

@@ -16,11 +16,6 @@ namespace
 // The order number is for the folder listing only; the learner sees the title.
 const QRegularExpression OrderNumber(QStringLiteral("^\\d+\\s+"));
 
-QStringList sortedEntries(const QDir& dir, QDir::Filters filters, const QStringList& patterns)
-{
-    return dir.entryList(patterns, filters, QDir::Name);
-}
-
 } // namespace
 
 QString exampleFolder()
@@ -50,10 +45,10 @@ QList<ExampleGroup> exampleGroups(const QString& folder)
         return groups;
     const QDir root(folder);
     const QStringList programPattern { QStringLiteral("*") + ProgramSuffix.toString() };
-    for (const QString& name : sortedEntries(root, QDir::Dirs | QDir::NoDotAndDotDot, {})) {
+    for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         const QDir dir(root.filePath(name));
         ExampleGroup group { exampleTitle(name), {} };
-        for (const QString& file : sortedEntries(dir, QDir::Files, programPattern))
+        for (const QString& file : dir.entryList(programPattern, QDir::Files, QDir::Name))
             group.examples.append({ exampleTitle(file), dir.filePath(file) });
         if (!group.examples.isEmpty())
             groups.append(group);

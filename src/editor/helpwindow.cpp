@@ -115,6 +115,7 @@ void showMarkdown(QTextBrowser* view, const QString& markdown, const QFont& font
 {
     QTextDocument* document = view->document();
     document->setDefaultFont(font);
+    document->setDocumentMargin(std::round(font.pixelSize() * 0.6));
     view->setMarkdown(markdown);
     QTextCharFormat code;
     code.setFontFamilies({ QStringLiteral("Liberation Mono") });

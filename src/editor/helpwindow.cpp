@@ -288,6 +288,8 @@ void HelpWindow::choose(int index)
 
 void HelpWindow::showEntry()
 {
+    if (!m_entryView)
+        return;
     auto* view = static_cast<PictureBrowser*>(m_entryView);
     m_insert->setEnabled(m_current >= 0);
     if (m_current < 0) {
@@ -302,7 +304,7 @@ void HelpWindow::showEntry()
 
 void HelpWindow::showCommand(int index)
 {
-    if (index < 0 || index >= m_list->count())
+    if (!m_list || index < 0 || index >= m_list->count())
         return;
     if (m_list->item(index)->isHidden())
         m_search->clear();
@@ -327,8 +329,9 @@ void HelpWindow::applyScale()
     font.setPixelSize(int(std::lround(FontPixels * m_scale)));
     setFont(font);
     const QSize icon = scaled(IconBox, m_scale);
-    m_list->setIconSize(icon);
-    for (int i = 0; i < m_list->count(); ++i)
+    if (m_list)
+        m_list->setIconSize(icon);
+    for (int i = 0; m_list && i < m_list->count(); ++i)
         m_list->item(i)->setIcon(iconOf(m_pictures[i], icon));
     m_font = font;
     for (int i = 0; i < m_sectionViews.size(); ++i)

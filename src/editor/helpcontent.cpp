@@ -67,6 +67,20 @@ void finishEntry(HelpEntry& entry)
     entry.text = entry.text.trimmed();
 }
 
+// A picture line of a section becomes an image of the section's drawing; its description
+// is the field's name.
+void addSectionLine(HelpSection& section, const QString& line)
+{
+    if (!line.startsWith(PictureField)) {
+        section.markdown += line + u'\n';
+        return;
+    }
+    section.pictures.append(line.mid(PictureField.size()).split(PictureBreak.toString()));
+    section.markdown += QStringLiteral("![%1](%2)\n")
+                            .arg(PictureField.chopped(2).toString(),
+                                HelpSection::pictureName(section.pictures.size() - 1));
+}
+
 QString withoutComments(QString source)
 {
     static const QRegularExpression Comment(
@@ -75,6 +89,8 @@ QString withoutComments(QString source)
 }
 
 } // namespace
+
+QString HelpSection::pictureName(qsizetype n) { return QStringLiteral("zimejums%1").arg(n); }
 
 QString HelpEntry::keyword() const
 {
@@ -91,7 +107,7 @@ HelpContent parseHelp(const QString& source)
     for (QString line : lines) {
         line.remove(u'\r');
         if (line.startsWith(SectionMark)) {
-            content.sections.append(HelpSection { line.mid(SectionMark.size()).trimmed(), {} });
+            content.sections.append(HelpSection { line.mid(SectionMark.size()).trimmed(), {}, {} });
             entry = nullptr;
         } else if (line.startsWith(EntryMark) && !content.sections.isEmpty()) {
             content.commandSection = int(content.sections.size()) - 1;
@@ -101,7 +117,7 @@ HelpContent parseHelp(const QString& source)
         } else if (entry) {
             addEntryLine(*entry, line);
         } else if (!content.sections.isEmpty()) {
-            content.sections.back().markdown += line + u'\n';
+            addSectionLine(content.sections.back(), line);
         }
     }
     for (HelpEntry& e : content.commands)

@@ -30,10 +30,15 @@ struct HelpEntry {
     QString keyword() const;
 };
 
-/// One page of the help window: its title and its Markdown text.
+/// One page of the help window: its title, its Markdown text and the programs whose
+/// drawings it shows.
 struct HelpSection {
     QString title;
+    /// Picture n stands in the text as the image named by pictureName(n).
     QString markdown;
+    QList<QStringList> pictures;
+
+    static QString pictureName(qsizetype n);
 };
 
 /// The whole help: the sections in their order and, for the section of the commands (its

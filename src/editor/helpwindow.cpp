@@ -115,6 +115,7 @@ void showMarkdown(QTextBrowser* view, const QString& markdown, const QFont& font
 {
     QTextDocument* document = view->document();
     document->setDefaultFont(font);
+    document->setDocumentMargin(std::round(font.pixelSize() * 0.6));
     view->setMarkdown(markdown);
     QTextCharFormat code;
     code.setFontFamilies({ QStringLiteral("Liberation Mono") });
@@ -176,6 +177,11 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
     HelpPictures painter;
     for (const HelpEntry& entry : content.commands)
         m_pictures.append(painter.draw(entry.picture));
+    for (const HelpSection& section : content.sections) {
+        m_sectionPictures.append(QList<QImage> {});
+        for (const QStringList& lines : section.pictures)
+            m_sectionPictures.back().append(painter.draw(lines));
+    }
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sadalas"));
@@ -185,9 +191,10 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
         if (i == content.commandSection) {
             page = buildCommandPage();
         } else {
-            auto* view = new QTextBrowser(m_tabs);
+            auto* view = new PictureBrowser(m_tabs);
             m_sectionViews.append(view);
             m_sectionTexts.append(section.markdown);
+            m_viewPictures.append(m_sectionPictures[i]);
             page = view;
         }
         if (i < int(std::size(SectionNames)))
@@ -204,11 +211,12 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
 QWidget* HelpWindow::buildCommandPage()
 {
     auto* page = new QWidget(m_tabs);
-    auto* intro = new QTextBrowser(page);
+    auto* intro = new PictureBrowser(page);
     intro->setObjectName(QStringLiteral("komanduIevads"));
     intro->setMaximumHeight(90);
     m_sectionViews.append(intro);
     m_sectionTexts.append(m_content.sections[m_content.commandSection].markdown);
+    m_viewPictures.append(m_sectionPictures[m_content.commandSection]);
     m_search = new QLineEdit(page);
     m_search->setObjectName(QStringLiteral("meklet"));
     m_search->setPlaceholderText(windowmsg::helpSearch());
@@ -287,6 +295,8 @@ void HelpWindow::choose(int index)
 
 void HelpWindow::showEntry()
 {
+    if (!m_entryView)
+        return;
     auto* view = static_cast<PictureBrowser*>(m_entryView);
     m_insert->setEnabled(m_current >= 0);
     if (m_current < 0) {
@@ -301,7 +311,7 @@ void HelpWindow::showEntry()
 
 void HelpWindow::showCommand(int index)
 {
-    if (index < 0 || index >= m_list->count())
+    if (!m_list || index < 0 || index >= m_list->count())
         return;
     if (m_list->item(index)->isHidden())
         m_search->clear();
@@ -326,12 +336,20 @@ void HelpWindow::applyScale()
     font.setPixelSize(int(std::lround(FontPixels * m_scale)));
     setFont(font);
     const QSize icon = scaled(IconBox, m_scale);
-    m_list->setIconSize(icon);
-    for (int i = 0; i < m_list->count(); ++i)
+    if (m_list)
+        m_list->setIconSize(icon);
+    for (int i = 0; m_list && i < m_list->count(); ++i)
         m_list->item(i)->setIcon(iconOf(m_pictures[i], icon));
     m_font = font;
-    for (int i = 0; i < m_sectionViews.size(); ++i)
-        showMarkdown(m_sectionViews[i], m_sectionTexts[i], font);
+    const QSize box = scaled(PictureBox, m_scale);
+    for (int i = 0; i < m_sectionViews.size(); ++i) {
+        auto* view = static_cast<PictureBrowser*>(m_sectionViews[i]);
+        for (int n = 0; n < m_viewPictures[i].size(); ++n) {
+            view->setPicture(HelpSection::pictureName(n),
+                fitted(m_viewPictures[i][n], box, LargestEnlargement * m_scale));
+        }
+        showMarkdown(view, m_sectionTexts[i], font);
+    }
     showEntry();
     resize(scaled(WindowSize, m_scale));
 }

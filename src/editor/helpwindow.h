@@ -54,7 +54,9 @@ private:
     void applyScale();
 
     const HelpContent& m_content;
+    /// The pictures of the commands and of each section.
     QList<QImage> m_pictures;
+    QList<QList<QImage>> m_sectionPictures;
     double m_scale = 1.0;
     int m_current = -1;
     QTabWidget* m_tabs = nullptr;
@@ -62,6 +64,7 @@ private:
     /// The pages of the sections and the command page's introduction, with their texts.
     QList<QTextBrowser*> m_sectionViews;
     QStringList m_sectionTexts;
+    QList<QList<QImage>> m_viewPictures;
     QLineEdit* m_search = nullptr;
     QListWidget* m_list = nullptr;
     QTextBrowser* m_entryView = nullptr;

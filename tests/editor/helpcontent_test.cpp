@@ -163,6 +163,16 @@ TEST(HelpContent, ThePicturesAndTheTutorialRunAndDraw)
             << d.outcome.message.toStdString();
         EXPECT_TRUE(d.inked);
     }
+    for (const zimo::HelpSection& section : helpContent().sections) {
+        for (const QStringList& lines : section.pictures) {
+            SCOPED_TRACE(lines.join(u'|').toStdString());
+            const Drawn d = drawn(lines);
+            EXPECT_EQ(d.outcome.end, zimo::RunOutcome::End::Finished);
+            EXPECT_TRUE(d.inked);
+        }
+        EXPECT_EQ(section.markdown.count(u"](zimejums"), section.pictures.size());
+    }
+    EXPECT_GE(helpContent().sections.front().pictures.size(), 6);
     const QString tutorial = helpContent().sections.front().markdown;
     static const QRegularExpression Code(
         QStringLiteral("((?:^    \\S.*\\n)+)"), QRegularExpression::MultilineOption);

@@ -3,6 +3,7 @@
 #include "colourpanel.h"
 #include "editoractions.h"
 #include "helparea.h"
+#include "hintpresenter.h"
 #include "keyrouter.h"
 #include "outlinerect.h"
 #include "pageview.h"
@@ -74,6 +75,7 @@ Form1::Form1(QWidget* parent)
     m_textFrame->hide();
     m_toolbar = new Toolbar(client);
     m_help = new HelpArea(client);
+    m_hints = new HintPresenter(m_text, m_help);
     m_status = new StatusRow(client);
     // The panels pop up over the top of the window, above everything else.
     m_colourPanel = new ColourPanel(client);
@@ -138,6 +140,10 @@ void Form1::connectControls()
     connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
+    connect(this, &Form1::runFinished, this, [this](const RunOutcome& outcome) {
+        if (outcome.end == RunOutcome::End::Failed)
+            m_hints->showRunError(outcome.line, outcome.message);
+    });
 
     connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
     connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
@@ -247,6 +253,7 @@ void Form1::zimet_Click()
         stopRun();
         return;
     }
+    m_hints->clearRunError();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
     setRunning(true);
 }

@@ -16,6 +16,7 @@ namespace zimo
 class ColourPanel;
 class EditorActions;
 class HelpArea;
+class HintPresenter;
 class KeyRouter;
 class Machine;
 class OutlineRect;
@@ -68,6 +69,7 @@ public:
     ProgramTextBox* ieraksti() const { return m_text; }
     Toolbar* toolbar() const { return m_toolbar; }
     HelpArea* helpArea() const { return m_help; }
+    HintPresenter& hints() const { return *m_hints; }
     StatusRow* statusRow() const { return m_status; }
     OutlineRect* lapa_rect() const { return m_pageFrame; }
     OutlineRect* ieraksti_rect() const { return m_textFrame; }
@@ -132,6 +134,7 @@ private:
 
     Toolbar* m_toolbar;
     HelpArea* m_help;
+    HintPresenter* m_hints;
     PageView* m_page;
     ProgramTextBox* m_text;
     OutlineRect* m_pageFrame;

@@ -107,6 +107,40 @@ void ProgramTextBox::scrollToLine(int line)
         bar->setValue(line - 1 - shown / 2);
 }
 
+std::vector<ProgramTextBox::VisibleLine> ProgramTextBox::visibleLines() const
+{
+    std::vector<VisibleLine> lines;
+    const int bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= bottom) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible())
+            lines.push_back({ block.blockNumber() + 1, int(top), int(height) });
+        top += height;
+        block = block.next();
+    }
+    return lines;
+}
+
+void ProgramTextBox::setLeftMargin(int pixels)
+{
+    m_leftMargin = pixels;
+    setViewportMargins(m_leftMargin, 0, 0, m_bottomMargin);
+}
+
+void ProgramTextBox::setBottomMargin(int pixels)
+{
+    m_bottomMargin = pixels;
+    setViewportMargins(m_leftMargin, 0, 0, m_bottomMargin);
+}
+
+void ProgramTextBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    emit resized();
+}
+
 void ProgramTextBox::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = typedCharacter(*event);

@@ -50,4 +50,9 @@ QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo progra
 QString quit() { return QStringLiteral("Iziet"); }
 QString help() { return QStringLiteral("Palīdzība"); }
 
+QString applyProposal()
+{
+    return QStringLiteral("Klikšķini, un rinda tiks izlabota (vai spied Ctrl+.)");
+}
+
 } // namespace zimo::windowmsg

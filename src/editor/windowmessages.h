@@ -48,4 +48,8 @@ QString restorePrevious();
 QString quit();
 QString help();
 
+// Hints beside the program.
+/// The tooltip of a proposal that a click puts in place.
+QString applyProposal();
+
 } // namespace zimo::windowmsg

@@ -49,15 +49,14 @@ void WholeProgram(benchmark::State& state)
         benchmark::DoNotOptimize(hintsFor(lines));
 }
 
-// Typing a digit into a line in the middle, then taking it out again.
-void OneKeystroke(benchmark::State& state)
+// Typing a letter into line n, then taking it out again.
+void typeInto(benchmark::State& state, int n, const QString& letter)
 {
     const QStringList lines = thousandLines();
     HintTracker tracker;
     tracker.reset(lines);
-    const int n = 503;
     const QString before = lines[n - 1];
-    const QString after = before + QStringLiteral("5");
+    const QString after = before + letter;
     bool typed = false;
     for (auto _ : state) {
         typed = !typed;
@@ -66,7 +65,17 @@ void OneKeystroke(benchmark::State& state)
     }
 }
 
+// The usual keystroke: a digit in a movement line in the middle.
+void OneKeystroke(benchmark::State& state) { typeInto(state, 503, QStringLiteral("5")); }
+
+// The rare one: a letter in a procedure's name changes what every line may call.
+void KeystrokeInAProcedureName(benchmark::State& state)
+{
+    typeInto(state, 501, QStringLiteral("s"));
+}
+
 } // namespace
 
 BENCHMARK(WholeProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeInAProcedureName)->Unit(benchmark::kMicrosecond);

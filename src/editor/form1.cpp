@@ -4,6 +4,7 @@
 #include "editoractions.h"
 #include "helparea.h"
 #include "helplauncher.h"
+#include "hintpresenter.h"
 #include "keyrouter.h"
 #include "outlinerect.h"
 #include "pageview.h"
@@ -83,6 +84,7 @@ Form1::Form1(QWidget* parent)
     m_textFrame->hide();
     m_toolbar = new Toolbar(client);
     m_help = new HelpArea(client);
+    m_hints = new HintPresenter(m_text, m_help);
     m_status = new StatusRow(client);
     // The panels pop up over the top of the window, above everything else.
     m_colourPanel = new ColourPanel(client);
@@ -158,6 +160,10 @@ void Form1::connectControls()
     m_recoveryTimer->setInterval(RecoveryDelayMs);
     connect(m_text, &QPlainTextEdit::textChanged, m_recoveryTimer, qOverload<>(&QTimer::start));
     connect(m_recoveryTimer, &QTimer::timeout, m_files, &ProgramFiles::keepForRecovery);
+    connect(this, &Form1::runFinished, this, [this](const RunOutcome& outcome) {
+        if (outcome.end == RunOutcome::End::Failed)
+            m_hints->showRunError(outcome.line, outcome.message);
+    });
 
     connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
     connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
@@ -278,6 +284,7 @@ void Form1::zimet_Click()
     m_recoveryTimer->stop();
     m_files->keepForRecovery();
     m_keys->releaseWaiting();
+    m_hints->clearRunError();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
     m_runStarted.start();
     setRunning(true);

@@ -20,6 +20,7 @@ class EditorActions;
 class ExamplesMenu;
 class HelpArea;
 class HelpLauncher;
+class HintPresenter;
 class KeyRouter;
 class Machine;
 class OutlineRect;
@@ -73,6 +74,7 @@ public:
     ProgramTextBox* ieraksti() const { return m_text; }
     Toolbar* toolbar() const { return m_toolbar; }
     HelpArea* helpArea() const { return m_help; }
+    HintPresenter& hints() const { return *m_hints; }
     StatusRow* statusRow() const { return m_status; }
     OutlineRect* lapa_rect() const { return m_pageFrame; }
     OutlineRect* ieraksti_rect() const { return m_textFrame; }
@@ -148,6 +150,7 @@ private:
 
     Toolbar* m_toolbar;
     HelpArea* m_help;
+    HintPresenter* m_hints;
     PageView* m_page;
     ProgramTextBox* m_text;
     OutlineRect* m_pageFrame;

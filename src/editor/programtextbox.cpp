@@ -164,6 +164,40 @@ bool ProgramTextBox::event(QEvent* event)
     return QPlainTextEdit::event(event);
 }
 
+std::vector<ProgramTextBox::VisibleLine> ProgramTextBox::visibleLines() const
+{
+    std::vector<VisibleLine> lines;
+    const int bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= bottom) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible())
+            lines.push_back({ block.blockNumber() + 1, int(top), int(height) });
+        top += height;
+        block = block.next();
+    }
+    return lines;
+}
+
+void ProgramTextBox::setLeftMargin(int pixels)
+{
+    m_leftMargin = pixels;
+    setViewportMargins(m_leftMargin, 0, 0, m_bottomMargin);
+}
+
+void ProgramTextBox::setBottomMargin(int pixels)
+{
+    m_bottomMargin = pixels;
+    setViewportMargins(m_leftMargin, 0, 0, m_bottomMargin);
+}
+
+void ProgramTextBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    emit resized();
+}
+
 void ProgramTextBox::keyPressEvent(QKeyEvent* event)
 {
     // The box's own undo would pass the work file by, and would act during a run.

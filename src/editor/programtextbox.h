@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <vector>
+
 namespace zimo
 {
 
@@ -40,6 +42,17 @@ public:
     /// Highlights line (1 = first) as the one being run, scrolling it into view; 0 clears.
     void setRunLine(int line);
     int runLine() const { return m_runLine; }
+    /// A line shown in the viewport: its number (1 = first), top and height in viewport pixels.
+    struct VisibleLine {
+        int line;
+        int top;
+        int height;
+    };
+    std::vector<VisibleLine> visibleLines() const;
+    /// Room kept free left of the text and below it, for the line numbers and the notes.
+    void setLeftMargin(int pixels);
+    void setBottomMargin(int pixels);
+
     /// Selects the whole of line (1 = first) and scrolls to it; false when there is no such line.
     bool selectLine(int line);
 
@@ -47,16 +60,21 @@ signals:
     /// A character key reached the box: Enter as "\r", Backspace as "\b".
     void ieraksti_KeyPress(const QString& character);
     void ieraksti_Click();
+    /// The box changed its size: whatever stands in its margins moves along.
+    void resized();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void scrollToLine(int line);
 
     int m_runLine = 0;
+    int m_leftMargin = 0;
+    int m_bottomMargin = 0;
 };
 
 } // namespace zimo

@@ -62,4 +62,9 @@ QString helpForm() { return QStringLiteral("Kā raksta:"); }
 QString helpExample() { return QStringLiteral("Piemērs:"); }
 QString helpPicture() { return QStringLiteral("Ko zīmē piemērs"); }
 
+QString applyProposal()
+{
+    return QStringLiteral("Klikšķini, un rinda tiks izlabota (vai spied Ctrl+.)");
+}
+
 } // namespace zimo::windowmsg

@@ -63,4 +63,8 @@ QString helpExample();
 /// What a command's picture shows, for those who cannot see it.
 QString helpPicture();
 
+// Hints beside the program.
+/// The tooltip of a proposal that a click puts in place.
+QString applyProposal();
+
 } // namespace zimo::windowmsg

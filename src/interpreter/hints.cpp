@@ -126,20 +126,11 @@ private:
         return QStringView(m_line).mid(r.offset, r.length);
     }
 
-    bool isLabel() const
-    {
-        for (const QString& label : m_facts.labels) {
-            if (!label.isEmpty() && m_line.startsWith(label))
-                return true;
-        }
-        return false;
-    }
-
     void checkIdle(const Reading& r)
     {
         const QStringView text = textOfReading(r);
         if (!r.branch) {
-            if (isLabel())
+            if (m_facts.labelStarts(m_line))
                 return;
             const QString proposal = proposeLine(text, m_facts.procedures, false);
             add(hintmsg::noCommand(proposal), proposal);
@@ -253,6 +244,15 @@ bool ProgramFacts::knows(const QString& name) const
 {
     return name == u"x" || name == u"y" || name == u"lenkis" || loopVariables.contains(name)
         || tableVariables.contains(name);
+}
+
+bool ProgramFacts::labelStarts(const QString& line) const
+{
+    for (const QString& label : labels) {
+        if (!label.isEmpty() && line.startsWith(label))
+            return true;
+    }
+    return false;
 }
 
 std::vector<Hint> hintsOfLine(int n, const QStringList& lines, const ProgramFacts& facts)

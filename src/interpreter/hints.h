@@ -31,6 +31,8 @@ struct ProgramFacts {
 
     /// A built-in name, a loop variable or a variable of the program.
     bool knows(const QString& name) const;
+    /// The line begins with some label: a jump may go to it.
+    bool labelStarts(const QString& line) const;
     bool operator==(const ProgramFacts&) const = default;
 };
 

@@ -32,6 +32,9 @@ bool HintTracker::changeLine(int n, const QString& text)
 {
     if (n < 1 || n > int(m_lines.size()))
         return false;
+    // A jump's target may be the line that changed: when it began, or begins now, with a
+    // label.
+    const bool target = m_facts.labelStarts(m_lines[n - 1]) || m_facts.labelStarts(text);
     m_lines[n - 1] = text;
     LineFacts facts = factsOf(text);
     if (!(facts == m_lineFacts[size_t(n - 1)])) {
@@ -45,8 +48,7 @@ bool HintTracker::changeLine(int n, const QString& text)
         }
     }
     rehint(n);
-    // A jump's target may be the line that changed.
-    for (int i = 1; i <= int(m_lines.size()); ++i) {
+    for (int i = 1; target && i <= int(m_lines.size()); ++i) {
         if (i != n && m_lineFacts[size_t(i - 1)].jumps)
             rehint(i);
     }

@@ -135,6 +135,8 @@ TEST(HintTracker, FollowsEditsLikeAFreshAnalysis)
         { QStringLiteral("2"), QStringLiteral("uz prieksu 1OO") },
         { QStringLiteral("6"), QStringLiteral("") },
         { QStringLiteral("1"), QStringLiteral("procedura kvadrats") },
+        { QStringLiteral("6"), QStringLiteral("77 uz leju 1") },
+        { QStringLiteral("6"), QStringLiteral("uz leju 77") },
     };
     for (const QStringList& edit : edits) {
         const int n = edit[0].toInt();

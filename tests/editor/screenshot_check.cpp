@@ -78,8 +78,10 @@ int main(int argc, char** argv)
     }
     check(count(image, at(0, 0, 33, 33), white) > 200, "the new-page button is not at 0,0");
 
-    // The text box: white, with its border at 800 and a vertical scroll bar at its right.
-    check(count(image, at(805, 60, 180, 500), white) == 180 * 500, "the text box is not white");
+    // The text box: white right of its line numbers, with its border at 800 and a vertical
+    // scroll bar at its right.
+    check(count(image, at(850, 60, 135, 500), white) == 135 * 500, "the text box is not white");
+    check(count(image, at(805, 60, 30, 500), white) == 0, "the text box has no line numbers");
     check(!white(image.pixelColor(800, top + 300)), "the text box's border is not at 800");
     check(count(image, at(1000, 100, 10, 400), white) < 2000, "the text box has no scroll bar");
 

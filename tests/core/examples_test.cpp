@@ -1,6 +1,7 @@
 // The example programs that ship with Zimo: each is stored as the program saves files, runs to
 // its end and draws. A check that every example must pass is one more TEST_P here.
 
+#include "interpreter/hints.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
 #include "program/machine.h"
@@ -92,6 +93,16 @@ TEST_P(Examples, RunsToItsEndAndDraws)
     }
     // More than a stray line: a picture.
     EXPECT_GT(drawn, 500);
+}
+
+TEST_P(Examples, DrawsNoHint)
+{
+    // What the editor would mark and `zimo --check` would print: a shipped program is a model
+    // to copy, so none of its lines may do less than it says.
+    QString all;
+    for (const Hint& hint : hintsFor(splitWorkFileLines(text() + QStringLiteral("\r\n"))))
+        all += QString::number(hint.line) + QStringLiteral(": ") + hint.message + u'\n';
+    EXPECT_TRUE(all.isEmpty()) << all.toStdString();
 }
 
 std::string caseName(const testing::TestParamInfo<QString>& info)

@@ -1,6 +1,7 @@
 #include "headlessrun.h"
 
 #include "editor/form1.h"
+#include "editor/qttranslation.h"
 #include "files/programfiles.h"
 
 #include <QApplication>
@@ -21,7 +22,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    zimo::installLatvianQtTexts(app);
     zimo::Form1 window;
+    window.useStartScale();
     window.show();
     // A program file named on the command line is opened as the menu would open it.
     if (!arguments.isEmpty())

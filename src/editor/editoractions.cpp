@@ -3,6 +3,7 @@
 #include "colourpanel.h"
 #include "form1.h"
 #include "lineview.h"
+#include "notice.h"
 #include "pageview.h"
 #include "picturebox.h"
 #include "programtextbox.h"
@@ -14,7 +15,6 @@
 #include "program/machine.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -58,12 +58,8 @@ void EditorActions::apply(const Recorded& recorded)
         m_form.ieraksti()->ensureCursorVisible();
         m_form.showHelp();
     }
-    if (!recorded.notice.isEmpty()) {
-        auto* box = new QMessageBox(QMessageBox::Information, m_form.windowTitle(), recorded.notice,
-            QMessageBox::Ok, &m_form);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    }
+    if (!recorded.notice.isEmpty())
+        openNotice(&m_form, QMessageBox::Information, recorded.notice);
 }
 
 void EditorActions::showSteering()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class QKeyEvent;
@@ -23,6 +24,9 @@ public:
 
     void setPageMode(bool pageMode) { m_pageMode = pageMode; }
     void setRunning(bool running) { m_running = running; }
+    /// Keys aimed at area or a control inside it always reach that control: the toolbar and
+    /// the pickers, which the keyboard works through with arrows and Space.
+    void letThrough(QWidget* area) { m_areas.append(area); }
 
     /// The virtual key code of a steering key (32, 37-40, 97-105), 0 for any other key.
     static int virtualKey(const QKeyEvent& event);
@@ -37,10 +41,12 @@ protected:
 
 private:
     bool belongsToWindow(QObject* watched) const;
+    bool inLetThroughArea(QObject* watched) const;
 
     QWidget* m_window;
     bool m_pageMode = true;
     bool m_running = false;
+    QList<QWidget*> m_areas;
 };
 
 } // namespace zimo

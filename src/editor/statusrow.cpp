@@ -7,6 +7,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 namespace zimo
 {
 
@@ -15,15 +17,10 @@ namespace
 
 constexpr int RowTop = 10080;
 
-QLabel* makeLabel(const QString& name, int left, const QString& text, QWidget* parent)
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(ptPixels(14.25));
-    label->setFont(font);
-    label->move(tw(left), 0);
-    label->adjustSize();
     return label;
 }
 
@@ -41,10 +38,25 @@ StatusRow::StatusRow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("statusRow"));
+    setAccessibleName(windowmsg::statusRowName());
+    m_angle = makeLabel(QStringLiteral("lb_lenk"), windowmsg::angleStart(), this);
+    m_coordinates = makeLabel(QStringLiteral("lb_coord"), windowmsg::coordinateStart(), this);
+    m_pointer = makeLabel(QStringLiteral("peles_koord"), windowmsg::pointerStart(), this);
+    layOut();
+}
+
+void StatusRow::layOut()
+{
     setGeometry(0, tw(RowTop), tw(15240), tw(10575 - RowTop));
-    m_angle = makeLabel(QStringLiteral("lb_lenk"), 120, windowmsg::angleStart(), this);
-    m_coordinates = makeLabel(QStringLiteral("lb_coord"), 1920, windowmsg::coordinateStart(), this);
-    m_pointer = makeLabel(QStringLiteral("peles_koord"), 5160, windowmsg::pointerStart(), this);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(ptPixels(14.25));
+    const std::pair<QLabel*, int> lefts[]
+        = { { m_angle, 120 }, { m_coordinates, 1920 }, { m_pointer, 5160 } };
+    for (const auto& [label, left] : lefts) {
+        label->setFont(font);
+        label->move(tw(left), 0);
+        label->adjustSize();
+    }
 }
 
 void StatusRow::showTurtle(double displayAngle, double x, double y)

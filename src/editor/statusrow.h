@@ -18,6 +18,8 @@ public:
     void showTurtle(double displayAngle, double x, double y);
     /// The pointer's page coordinates.
     void showPointer(int x, int y);
+    /// Places the labels and sizes their font for the current scale.
+    void layOut();
 
     QLabel* lb_lenk() const { return m_angle; }
     QLabel* lb_coord() const { return m_coordinates; }

@@ -38,14 +38,37 @@ QString firstColour();
 QString ok();
 QString cancel();
 
-// Menus.
+// Names a screen reader reads for controls that show no text of their own.
+QString pageName();
+QString textBoxName();
+QString helpAreaName();
+QString statusRowName();
+QString colourPanelName();
+/// "7. krāsa"
+QString colourBoxName(int number);
+QString colourPreviewName();
+/// "3. stils"
+QString styleSampleName(int number);
+QString thicknessPreview();
+
+// Menus; "&" marks the letter that Alt opens a menu with.
 QString fileMenu();
 QString newProgram();
 QString load();
 QString saveMenu();
 QString savePicture();
 QString restorePrevious();
+QString saveAs();
 QString quit();
 QString help();
+QString programMenu();
+QString start();
+QString stop();
+QString viewMenu();
+QString scaleMenu();
+/// "125 %"
+QString scaleStep(int percent);
+QString zoomIn();
+QString zoomOut();
 
 } // namespace zimo::windowmsg

@@ -47,7 +47,8 @@ StatusRow::StatusRow(QWidget* parent)
 
 void StatusRow::layOut()
 {
-    setGeometry(0, tw(RowTop), tw(15240), tw(10575 - RowTop));
+    // As wide as the page only: the text box of a larger window reaches down beside it.
+    setGeometry(0, tw(RowTop), tw(11895), tw(10575 - RowTop));
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(ptPixels(14.25));
     const std::pair<QLabel*, int> lefts[]

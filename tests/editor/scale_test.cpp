@@ -166,6 +166,9 @@ TEST(Resize, TheTextBoxTakesTheRoomAndThePageStays)
     EXPECT_EQ(d.page().geometry(), page);
     EXPECT_EQ(d.text().geometry(), text.adjusted(0, 0, 200, 100));
     EXPECT_EQ(d.w.ieraksti_rect()->bounds(), d.text().geometry());
+    const QRect grown = d.text().geometry();
+    QWidget* low = d.w.centralWidget()->childAt(grown.center().x(), grown.bottom() - 30);
+    EXPECT_TRUE(low && d.text().isAncestorOf(low)) << "the status row does not cover the text box";
     d.w.resize(smallest - QSize(100, 100));
     QTest::qWait(1);
     EXPECT_EQ(d.text().geometry(), text) << "the window is never smaller than its layout";

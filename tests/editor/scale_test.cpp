@@ -128,6 +128,13 @@ TEST(Scale, TheWholeWindowGrowsButThePageKeepsItsPixels)
     ASSERT_TRUE(d.w.files().savePicture(png));
     EXPECT_EQ(QImage(png).size(), QSize(789, 613));
 
+    // The save dialog, opened at this scale, is laid out at it too.
+    d.w.saveAsAction()->trigger();
+    auto* form2 = d.w.findChild<QWidget*>(QStringLiteral("Form2"));
+    ASSERT_TRUE(form2);
+    EXPECT_EQ(form2->size(), QSize(503, 473));
+    form2->hide();
+
     // And back at 100 % every control stands where it stood.
     d.w.setScale(100);
     EXPECT_EQ(d.page().geometry(), QRect(0, 48, 793, 617));

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )

@@ -4,6 +4,7 @@
 #include "workfolder.h"
 
 #include "editor/form1.h"
+#include "editor/qttranslation.h"
 #include "files/programfiles.h"
 
 #include <QApplication>
@@ -34,7 +35,9 @@ int main(int argc, char** argv)
     const QString opened
         = arguments.isEmpty() ? QString() : QFileInfo(arguments.front()).absoluteFilePath();
     zimo::enterWorkFolder();
+    zimo::installLatvianQtTexts(app);
     zimo::Form1 window;
+    window.useStartScale();
     window.show();
     // A program file named on the command line is opened as the menu would open it.
     if (!opened.isEmpty())

@@ -6,6 +6,7 @@
 #include "helplauncher.h"
 #include "hintpresenter.h"
 #include "keyrouter.h"
+#include "notice.h"
 #include "outlinerect.h"
 #include "pageview.h"
 #include "picturebox.h"
@@ -31,6 +32,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -48,9 +50,6 @@ constexpr QStringView WorkFileName = u"komandas.zkf";
 constexpr int RecoveryDelayMs = 3000;
 const QColor ModeFrameColour(128, 128, 255);
 constexpr int ModeFrameWidth = 6;
-/// The mode frames cover the controls' 2-pixel borders and reach 4 pixels beyond them,
-/// so they never hide a pixel of the drawing or of the text.
-constexpr int ModeFrameOutside = 4;
 
 QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
@@ -65,22 +64,20 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowmsg::title());
     setWindowIcon(pictures::windowIcon());
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(ptPixels(8.25));
-    setFont(font);
+    // Every window opens at the size it was drawn at; the start scale comes after.
+    setScalePercent(100);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(tw(15240), tw(10575));
+    client->installEventFilter(this);
     setCentralWidget(client);
-    m_page = new PageView(twRect(0, 720, 11895, 9255), client);
-    m_text = new ProgramTextBox(twRect(12000, 720, 3255, 9375), client);
+    m_client = client;
+    m_page = new PageView(client);
+    m_text = new ProgramTextBox(QRect(), client);
     m_pageFrame
         = new OutlineRect(QStringLiteral("lapa_rect"), ModeFrameColour, ModeFrameWidth, client);
-    m_pageFrame->setBounds(m_page->geometry(), ModeFrameOutside);
     m_textFrame
         = new OutlineRect(QStringLiteral("ieraksti_rect"), ModeFrameColour, ModeFrameWidth, client);
-    m_textFrame->setBounds(m_text->geometry(), ModeFrameOutside);
     m_textFrame->hide();
     m_toolbar = new Toolbar(client);
     m_help = new HelpArea(client);
@@ -94,12 +91,17 @@ Form1::Form1(QWidget* parent)
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
         panel->raise();
     m_keys = new KeyRouter(this);
+    for (QWidget* area : std::initializer_list<QWidget*> {
+             m_toolbar, m_colourPanel, m_thicknessPanel, m_stylePanel })
+        m_keys->letThrough(area);
     m_files = new ProgramFiles(*this, this);
 
     buildMenus();
     connectControls();
     m_actions = new EditorActions(*this);
     m_helpLauncher = new HelpLauncher(*this);
+    nameControls();
+    layOut();
 
     // The help row keeps its start texts until a rule replaces them.
     m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();
@@ -130,14 +132,18 @@ void Form1::buildMenus()
     m_newAction = add(file, windowmsg::newProgram(), "jauns");
     m_loadAction = add(file, windowmsg::load(), "ieladet");
     m_saveAction = add(file, windowmsg::saveMenu(), "saglabat");
+    m_saveAsAction = add(file, windowmsg::saveAs(), "saglabat_ka");
     m_pictureAction = add(file, windowmsg::savePicture(), "saglabat_attelu");
     if (m_files->hasRecovery())
         m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
     m_quitAction = add(file, windowmsg::quit(), "iziet");
+    buildProgramMenu();
+    buildViewMenu();
     m_examples = new ExamplesMenu(*m_files, exampleGroups(exampleFolder()), this);
     menuBar()->addMenu(m_examples);
     m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
     m_history = new ProgramHistory(*m_text, file, this);
+    addShortcuts();
 }
 
 void Form1::connectControls()
@@ -167,7 +173,9 @@ void Form1::connectControls()
 
     connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
     connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
-    connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
+    // "Saglabāt" saves as the save button does; "Saglabāt kā..." always asks for a name.
+    connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::save_analog_Click);
+    connect(m_saveAsAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
     connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
     connect(m_pictureAction, &QAction::triggered, m_files, &ProgramFiles::saveImage);
     if (m_restoreAction)
@@ -190,7 +198,6 @@ void Form1::connectControls()
 void Form1::centreOnScreen()
 {
     adjustSize();
-    setFixedSize(size());
     if (const QScreen* s = screen()) {
         QRect bounds = frameGeometry();
         bounds.moveCenter(s->availableGeometry().center());
@@ -295,8 +302,10 @@ void Form1::stopRun() { m_run->requestStop(); }
 void Form1::setRunning(bool running)
 {
     m_toolbar->setRunning(running);
-    for (QAction* action : { m_newAction, m_loadAction, m_saveAction, m_pictureAction })
+    for (QAction* action :
+        { m_newAction, m_loadAction, m_saveAction, m_saveAsAction, m_pictureAction, m_startAction })
         action->setEnabled(!running);
+    m_stopAction->setEnabled(running);
     if (m_restoreAction)
         m_restoreAction->setEnabled(!running);
     m_examples->setEnabled(!running);
@@ -314,11 +323,8 @@ void Form1::showRunEnd(const RunOutcome& outcome)
     m_text->setRunLine(0);
     setRunning(false);
     auto tell = [this](QMessageBox::Icon icon, const QString& text) {
-        if (m_closing)
-            return;
-        auto* box = new QMessageBox(icon, windowTitle(), text, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        if (!m_closing)
+            openNotice(this, icon, text);
     };
     if (outcome.workFileFailed && !m_workFileTold) {
         m_workFileTold = true;

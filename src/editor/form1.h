@@ -11,6 +11,7 @@
 
 class QAction;
 class QTimer;
+class QActionGroup;
 
 namespace zimo
 {
@@ -42,7 +43,8 @@ class Toolbar;
 /// pen), the help buffer and the run. While a run goes on the worker owns the machine and
 /// the window shows the frames it publishes; the text box is read-only and every control that
 /// would change the machine is disabled. The window is in page mode (keys steer the turtle)
-/// or text mode (keys go to the text box only).
+/// or text mode (keys go to the text box only). The whole window is laid out at one of
+/// the scales of ScaleSteps; the page's drawing keeps its pixels and is only shown larger.
 class Form1 : public QMainWindow, public ProgramHost
 {
     Q_OBJECT
@@ -86,6 +88,25 @@ public:
     QAction* saglabat() const { return m_saveAction; }
     QAction* iziet() const { return m_quitAction; }
     QAction* palidziba() const { return m_helpAction; }
+    /// "Saglabāt kā...": always the save dialog.
+    QAction* saveAsAction() const { return m_saveAsAction; }
+    /// The menu "Programma": "Startēt" (F5) and "Apturēt" (Esc, Shift+F5) of a run.
+    QAction* startAction() const { return m_startAction; }
+    QAction* stopAction() const { return m_stopAction; }
+    /// The step of the menu "Skats", "Mērogs" that shows percent; null for no step.
+    QAction* scaleAction(int percent) const;
+    QAction* zoomInAction() const { return m_zoomInAction; }
+    QAction* zoomOutAction() const { return m_zoomOutAction; }
+
+    /// The window's scale in per cent.
+    int scale() const;
+    /// Lays the whole window out at percent (one of ScaleSteps) and remembers it when the
+    /// user chose it.
+    void setScale(int percent, bool chosenByUser = false);
+    /// At start: the scale the user chose last, else the largest that fits the screen.
+    void useStartScale();
+    /// The window's smallest size (client area and menu bar) at 100 %.
+    QSize sizeAtFullScale() const;
     /// "Saglabāt attēlu...", and "Atjaunot iepriekšējo programmu" when a program was kept
     /// from the last session (else null).
     QAction* savePictureAction() const { return m_pictureAction; }
@@ -120,9 +141,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /// The client area's resizes and the keyboard reaching the page or the text box by Tab.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildProgramMenu();
+    void buildViewMenu();
+    void addShortcuts();
+    void nameControls();
+    /// Places every control for the current scale; placeTextBox() gives the text box what
+    /// the client area has beyond the layout's size.
+    void layOut();
+    void placeTextBox();
     void connectControls();
     void ieraksti_KeyPress(const QString& character);
     void showFrame();
@@ -148,6 +179,7 @@ private:
     /// No message is shown for a run that ends because the window closes.
     bool m_closing = false;
 
+    QWidget* m_client;
     Toolbar* m_toolbar;
     HelpArea* m_help;
     HintPresenter* m_hints;
@@ -170,6 +202,12 @@ private:
     QAction* m_restoreAction = nullptr;
     ExamplesMenu* m_examples = nullptr;
     ProgramHistory* m_history = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_startAction = nullptr;
+    QAction* m_stopAction = nullptr;
+    QAction* m_zoomInAction = nullptr;
+    QAction* m_zoomOutAction = nullptr;
+    QActionGroup* m_scaleGroup = nullptr;
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;
 };

@@ -13,20 +13,22 @@ namespace zimo
 namespace
 {
 
-QLabel* makeLabel(
-    const QString& name, QPoint at, QColor colour, double points, bool bold, QWidget* parent)
+QLabel* makeLabel(const QString& name, QColor colour, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->move(at);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(ptPixels(points));
-    font.setBold(bold);
-    label->setFont(font);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
     return label;
+}
+
+void setLabelFont(QLabel* label, double points, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(ptPixels(points));
+    font.setBold(bold);
+    label->setFont(font);
 }
 
 } // namespace
@@ -35,23 +37,45 @@ HelpArea::HelpArea(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
-    setGeometry(twRect(9720, -120, 5535, 735));
+    setAccessibleName(windowmsg::helpAreaName());
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     const QColor green(0, 128, 0);
-    m_c = makeLabel(QStringLiteral("l_c"), QPoint(tw(30), tw(120)), green, 12, true, this);
-    m_help = makeLabel(
-        QStringLiteral("l_help"), QPoint(tw(1200), tw(170)), Qt::black, 9.75, true, this);
-    m_c2 = makeLabel(QStringLiteral("l_c2"), QPoint(tw(1680), tw(120)), green, 12, true, this);
-    m_help2 = makeLabel(
-        QStringLiteral("l_help2"), QPoint(tw(2400), tw(170)), Qt::black, 9.75, true, this);
-    m_example = makeLabel(
-        QStringLiteral("piem"), QPoint(tw(0), tw(480)), QColor(0, 0, 192), 8, false, this);
-    m_example->resize(tw(5535), tw(255));
-    for (QLabel* label : { m_c, m_help, m_c2 }) {
+    m_c = makeLabel(QStringLiteral("l_c"), green, this);
+    m_help = makeLabel(QStringLiteral("l_help"), Qt::black, this);
+    m_c2 = makeLabel(QStringLiteral("l_c2"), green, this);
+    m_help2 = makeLabel(QStringLiteral("l_help2"), Qt::black, this);
+    m_example = makeLabel(QStringLiteral("piem"), QColor(0, 0, 192), this);
+    for (QLabel* label : { m_c, m_help, m_c2 })
         label->setText(windowmsg::helpStart());
-        label->adjustSize();
+    layOut();
+}
+
+void HelpArea::layOut()
+{
+    setGeometry(twRect(9720, -120, 5535, 735));
+    setLabelFont(m_c, 12, true);
+    setLabelFont(m_help, 9.75, true);
+    setLabelFont(m_c2, 12, true);
+    setLabelFont(m_help2, 9.75, true);
+    setLabelFont(m_example, 8, false);
+    m_example->setGeometry(twRect(0, 480, 5535, 255));
+    // Until its text first changes a label stands where it was drawn; after that, the gap
+    // to the right of the label before it.
+    QLabel* const row[] = { m_c, m_help, m_c2, m_help2 };
+    const QPoint drawnAt[] = { { 30, 120 }, { 1200, 170 }, { 1680, 120 }, { 2400, 170 } };
+    for (size_t i = 0; i < std::size(row); ++i) {
+        QLabel* label = row[i];
+        const int x = i > 0 && m_flowed[i] ? row[i - 1]->x() + row[i - 1]->width() + tw(GapTwips)
+                                           : tw(drawnAt[i].x());
+        label->move(x, tw(drawnAt[i].y()));
+        fitToText(label);
     }
-    m_help2->adjustSize();
+}
+
+void HelpArea::fitToText(QLabel* label)
+{
+    const QSize hint = label->sizeHint();
+    label->resize(label->text().isEmpty() && label != m_help2 ? 0 : hint.width(), hint.height());
 }
 
 void HelpArea::showRow(const HelpRow& row)
@@ -79,7 +103,8 @@ void HelpArea::setRowText(int index, const QString& text)
     label->resize(text.isEmpty() ? 0 : label->sizeHint().width(), label->sizeHint().height());
     if (index + 1 < int(std::size(row))) {
         QLabel* next = row[index + 1];
-        next->move(label->x() + label->width() + Gap, next->y());
+        next->move(label->x() + label->width() + tw(GapTwips), next->y());
+        m_flowed[size_t(index + 1)] = true;
     }
 }
 

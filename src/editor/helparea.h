@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+#include <array>
+
 class QLabel;
 
 namespace zimo
@@ -16,12 +18,15 @@ struct HelpRow;
 class HelpArea : public QFrame
 {
 public:
-    /// 100 twips between a row label's right edge and the next label.
+    /// 100 twips between a row label's right edge and the next label: 7 pixels at 100 %.
+    static constexpr int GapTwips = 100;
     static constexpr int Gap = 7;
 
     explicit HelpArea(QWidget* parent);
 
     void showRow(const HelpRow& row);
+    /// Places the labels and sizes their fonts for the current scale.
+    void layOut();
 
     QLabel* l_c() const { return m_c; }
     QLabel* l_help() const { return m_help; }
@@ -31,12 +36,15 @@ public:
 
 private:
     void setRowText(int index, const QString& text);
+    void fitToText(QLabel* label);
 
     QLabel* m_c;
     QLabel* m_help;
     QLabel* m_c2;
     QLabel* m_help2;
     QLabel* m_example;
+    /// Which row labels have moved to follow the label before them.
+    std::array<bool, 4> m_flowed {};
 };
 
 } // namespace zimo

@@ -62,6 +62,15 @@ bool KeyRouter::isPropagating(const QKeyEvent& event, QWidget* receiver)
     return again;
 }
 
+bool KeyRouter::inLetThroughArea(QObject* watched) const
+{
+    const auto* widget = static_cast<QWidget*>(watched);
+    for (const QWidget* area : m_areas)
+        if (area == widget || area->isAncestorOf(widget))
+            return true;
+    return false;
+}
+
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -78,7 +87,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
         return m_running;
     }
     const int vk = virtualKey(*key);
-    if (!m_pageMode || vk == 0)
+    if (!m_pageMode || vk == 0 || inLetThroughArea(watched))
         return false;
     // A run owns the turtle: steering keys are taken from the controls but do nothing.
     if (!m_running)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -31,6 +32,9 @@ public:
 
     void setPageMode(bool pageMode);
     void setRunning(bool running);
+    /// Keys aimed at area or a control inside it always reach that control: the toolbar and
+    /// the pickers, which the keyboard works through with arrows and Space.
+    void letThrough(QWidget* area) { m_areas.append(area); }
 
     /// The virtual key code of a steering key (32, 37-40, 97-105), 0 for any other key.
     static int virtualKey(const QKeyEvent& event);
@@ -52,6 +56,7 @@ private:
     bool belongsToWindow(QObject* watched) const;
     bool isPropagating(const QKeyEvent& event, QWidget* receiver);
     void steer(const QKeyEvent& key, int vk);
+    bool inLetThroughArea(QObject* watched) const;
 
     QWidget* m_window;
     bool m_pageMode = true;
@@ -70,6 +75,7 @@ private:
     QTimer m_releaseWait;
     int m_waitingKey = 0;
     quint64 m_waitingTime = 0;
+    QList<QWidget*> m_areas;
 };
 
 } // namespace zimo

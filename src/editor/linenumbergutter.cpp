@@ -26,7 +26,6 @@ LineNumberGutter::LineNumberGutter(ProgramTextBox* box)
     , m_box(box)
 {
     setObjectName(QStringLiteral("rindu_numuri"));
-    setFont(box->font());
     connect(box, &QPlainTextEdit::blockCountChanged, this, [this] { fitWidth(); });
     connect(box, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
         if (dy != 0)
@@ -61,6 +60,13 @@ void LineNumberGutter::setErrorLine(int line)
         return;
     m_errorLine = line;
     update();
+}
+
+void LineNumberGutter::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWidth();
 }
 
 void LineNumberGutter::fitWidth()

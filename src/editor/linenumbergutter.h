@@ -29,6 +29,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// The numbers take the text box's font, also when the window's scale changes it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void fitWidth();

@@ -1,16 +1,23 @@
 #include "lineview.h"
 
+#include "twips.h"
+
 #include <QPainter>
 
 namespace zimo
 {
 
-LineView::LineView(const QString& name, int x1, int x2, int y, QWidget* parent)
+LineView::LineView(const QString& name, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(x1, y - MaxThickness / 2, x2 - x1 + 1, MaxThickness + 1);
+}
+
+void LineView::place(int x1, int x2, int y)
+{
+    const int tallest = scaled(MaxThickness);
+    setGeometry(x1, y - tallest / 2, x2 - x1 + 1, tallest + 1);
 }
 
 void LineView::setThickness(int thickness)
@@ -23,8 +30,10 @@ void LineView::paintEvent(QPaintEvent* event)
 {
     (void)event;
     QPainter p(this);
-    const int top = height() / 2 - m_thickness / 2;
-    p.fillRect(0, top, width(), m_thickness, Qt::black);
+    // The preview shows the thickness as the page, shown at the window's scale, will.
+    const int thickness = scaled(m_thickness);
+    const int top = height() / 2 - thickness / 2;
+    p.fillRect(0, top, width(), thickness, Qt::black);
 }
 
 } // namespace zimo

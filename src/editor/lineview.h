@@ -12,8 +12,10 @@ class LineView : public QWidget
 public:
     static constexpr int MaxThickness = 10;
 
-    /// The line from (x1, y) to (x2, y) of parent.
-    LineView(const QString& name, int x1, int x2, int y, QWidget* parent);
+    LineView(const QString& name, QWidget* parent);
+
+    /// Lays the line from (x1, y) to (x2, y) of parent, in pixels at the current scale.
+    void place(int x1, int x2, int y);
 
     int thickness() const { return m_thickness; }
     void setThickness(int thickness);

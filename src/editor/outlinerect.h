@@ -18,6 +18,9 @@ public:
     /// width - outside pixels inside.
     void setBounds(QRect bounds, int outside);
     QRect bounds() const { return m_bounds; }
+    /// The band's width in pixels; setBounds() lays it.
+    void setBandWidth(int width) { m_width = width; }
+    int bandWidth() const { return m_width; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

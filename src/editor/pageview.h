@@ -13,16 +13,22 @@ namespace zimo
 /// with the turtle sprite (lin1, lin2, lin3) and the rubber band prevline laid over it.
 ///
 /// Owns the frame it shows; the overlays are painted on the screen only, never into the
-/// image, so moving or hiding them leaves the drawing as it is. Reports pointer moves in
-/// page pixels and clicks.
+/// image, so moving or hiding them leaves the drawing as it is. At any scale the image keeps
+/// its page pixels and is only shown larger; pointer moves are reported in page pixels.
 class PageView : public QWidget
 {
     Q_OBJECT
 public:
-    /// Width of the sunken border around the page's inner area.
+    /// Width of the sunken border around the page's inner area at 100 %.
     static constexpr int Border = 2;
 
-    PageView(QRect geometry, QWidget* parent);
+    explicit PageView(QWidget* parent);
+
+    /// Places the page at topLeft, sized for the current scale: the page's image of
+    /// RasterPage::Width x Height pixels is shown that much larger, with its border.
+    void layOut(QPoint topLeft);
+    /// The page pixel under position (widget coordinates); outside the page when outside.
+    QPoint pagePixel(QPointF position) const;
 
     /// The frame on show; whoever refills it calls update().
     PageFrame& frame() { return m_frame; }
@@ -46,9 +52,13 @@ protected:
 
 private:
     void paintBorder(QPainter& p) const;
+    static void paintRing(QPainter& p, QRect r, int w, QColor topLeft, QColor bottomRight);
+    QPen overlayPen(QColor colour) const;
     void paintSprite(QPainter& p) const;
 
     PageFrame m_frame;
+    double m_scale = 1.0;
+    int m_border = Border;
     QColor m_sideColour { 0, 0, 255 };
     bool m_bandVisible = false;
     QLineF m_band;

@@ -1,7 +1,12 @@
 #include "picturebox.h"
 
+#include "twips.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace zimo
 {
@@ -36,10 +41,37 @@ void PictureBox::paintEvent(QPaintEvent* event)
         QPainter p(this);
         const QRect inner = contentsRect();
         p.fillRect(inner, m_colour);
-        if (!m_picture.isNull())
-            p.drawPixmap(inner.topLeft(), m_picture);
+        // The picture was drawn for the box at 100 %; it fills the box at every scale.
+        if (!m_picture.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, scalePercent() % 100 != 0);
+            p.drawPixmap(inner, m_picture);
+        }
     }
     QFrame::paintEvent(event);
+    if (hasFocus())
+        paintFocus();
+}
+
+// A white band under black dashes shows on the darkest and the lightest colour alike.
+void PictureBox::paintFocus()
+{
+    QPainter p(this);
+    const int width = std::max(1, scaled(2));
+    const QRect band
+        = contentsRect().adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2);
+    p.setPen(QPen(Qt::white, width));
+    p.drawRect(band);
+    p.setPen(QPen(Qt::black, width, Qt::DashLine));
+    p.drawRect(band);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

@@ -9,7 +9,8 @@ namespace zimo
 
 /// A small picture surface of the window: a sunken box that shows a background colour and,
 /// optionally, a picture, and reports clicks and pointer moves. The colour swatches, the
-/// colour boxes and the line-style samples are such boxes.
+/// colour boxes and the line-style samples are such boxes. A box that has the keyboard
+/// shows a dashed band inside its border.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -29,8 +30,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Space clicks the box, for the boxes the keyboard reaches.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void paintFocus();
+
     QColor m_colour = Qt::white;
     QPixmap m_picture;
 };

@@ -70,11 +70,10 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFocusPolicy(Qt::ClickFocus);
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(ptPixels(9.75));
-    setFont(font);
+    setFocusPolicy(Qt::StrongFocus);
+    // Tab moves the keyboard on to the next control rather than typing a tab.
+    setTabChangesFocus(true);
+    applyScale();
     // The failing line stays selected after a run, when the box need not have the focus.
     QPalette pal = palette();
     pal.setColor(
@@ -82,6 +81,14 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
         pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
+}
+
+void ProgramTextBox::applyScale()
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(ptPixels(9.75));
+    setFont(font);
 }
 
 QString ProgramTextBox::programText() const

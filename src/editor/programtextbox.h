@@ -29,6 +29,9 @@ class ProgramTextBox : public QPlainTextEdit
 public:
     ProgramTextBox(QRect geometry, QWidget* parent);
 
+    /// Sizes the font for the window's current scale.
+    void applyScale();
+
     /// The text with its lines joined by CR LF.
     QString programText() const;
     /// Shows text whose lines are joined by CR LF (a lone CR or LF ends a line too), as one

@@ -19,10 +19,6 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(ptPixels(14.25));
-    label->setFont(font);
-    label->adjustSize();
     return label;
 }
 
@@ -32,14 +28,10 @@ StatusRow::StatusRow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("statusRow"));
-    setGeometry(0, tw(RowTop), tw(15240), tw(10575 - RowTop));
+    setAccessibleName(windowmsg::statusRowName());
     m_labels = { makeLabel(QStringLiteral("lb_lenk"), windowmsg::angleStart(), this),
         makeLabel(QStringLiteral("lb_coord"), windowmsg::coordinateStart(), this),
         makeLabel(QStringLiteral("peles_koord"), windowmsg::pointerStart(), this) };
-    m_places = { tw(120), tw(1920), tw(5160) };
-    // The notice keeps still while the pointer's numbers change their width under it.
-    m_noticePlace = m_places.back() + Gap
-        + peles_koord()->fontMetrics().horizontalAdvance(windowmsg::pointerAt(888, 888));
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("zinojums"));
     m_notice->setWordWrap(true);
@@ -49,6 +41,23 @@ StatusRow::StatusRow(QWidget* parent)
     m_notice->setPalette(pal);
     m_notice->hide();
     layOut();
+}
+
+void StatusRow::layOut()
+{
+    // As wide as the page only: the text box of a larger window reaches down beside it.
+    setGeometry(0, tw(RowTop), tw(11895), tw(10575 - RowTop));
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(ptPixels(14.25));
+    for (QLabel* label : m_labels) {
+        label->setFont(font);
+        label->adjustSize();
+    }
+    m_places = { tw(120), tw(1920), tw(5160) };
+    // The notice keeps still while the pointer's numbers change their width under it.
+    m_noticePlace = m_places.back() + Gap
+        + peles_koord()->fontMetrics().horizontalAdvance(windowmsg::pointerAt(888, 888));
+    placeLabels();
 }
 
 void StatusRow::showTurtle(double displayAngle, double x, double y)
@@ -64,7 +73,7 @@ void StatusRow::showNotice(const QString& notice)
     m_notice->setText(notice);
     m_notice->setToolTip(notice);
     m_notice->setVisible(!notice.isEmpty());
-    layOut();
+    placeLabels();
 }
 
 void StatusRow::setText(QLabel* label, const QString& text)
@@ -73,11 +82,11 @@ void StatusRow::setText(QLabel* label, const QString& text)
         return;
     label->setText(text);
     label->adjustSize();
-    layOut();
+    placeLabels();
 }
 
 // Each label at its place, unless the one before reaches past it; the notice after them all.
-void StatusRow::layOut()
+void StatusRow::placeLabels()
 {
     int reach = 0;
     for (size_t i = 0; i < m_labels.size(); ++i) {

@@ -30,6 +30,8 @@ public:
     void showPointer(int x, int y);
     /// Shows notice after the other labels; an empty text takes the notice away.
     void showNotice(const QString& notice);
+    /// Places the labels and sizes their font for the current scale.
+    void layOut();
 
     QLabel* lb_lenk() const { return m_labels[0]; }
     QLabel* lb_coord() const { return m_labels[1]; }
@@ -38,7 +40,7 @@ public:
 
 private:
     void setText(QLabel* label, const QString& text);
-    void layOut();
+    void placeLabels();
 
     std::array<QLabel*, 3> m_labels {};
     std::array<int, 3> m_places {};

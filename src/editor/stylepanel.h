@@ -31,12 +31,18 @@ public:
 
     /// Moves robeza onto sample index.
     void highlight(int index);
+    /// Places the controls and sizes the fonts for the current scale.
+    void layOut();
 
 protected:
+    /// The keyboard starts on the highlighted sample.
     void showEvent(QShowEvent* event) override;
+    /// Up and Down move the highlight, Enter picks its style, Esc is "Atcelt".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_drawn = false;
+    int m_highlighted = 0;
     std::array<PictureBox*, StyleCount> m_samples {};
     std::array<QLabel*, StyleCount> m_numbers {};
     OutlineRect* m_highlight;

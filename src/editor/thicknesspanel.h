@@ -20,12 +20,22 @@ class ThicknessPanel : public QGroupBox
 public:
     explicit ThicknessPanel(QWidget* parent);
 
+    /// Places the controls and sizes the fonts for the current scale.
+    void layOut();
+
     QScrollBar* HScroll1() const { return m_scroll; }
     QLabel* lin_lab() const { return m_value; }
     QFrame* Shape1() const { return m_frame; }
     LineView* view_line() const { return m_line; }
     QPushButton* lin_ok() const { return m_ok; }
     QPushButton* lin_cancel() const { return m_cancel; }
+
+protected:
+    /// The keyboard starts on the scroll bar, whose arrows choose the thickness.
+    void showEvent(QShowEvent* event) override;
+    /// Enter is "Labi", Esc is "Atcelt".
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QScrollBar* m_scroll;

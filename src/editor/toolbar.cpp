@@ -20,16 +20,15 @@ constexpr int ButtonSide = 495;
 constexpr std::array<int, SampleCount> SampleLefts { 2640, 3165, 3690, 4215, 4740, 5265, 5790, 6300,
     6825, 7350 };
 
-QToolButton* makeButton(const QString& name, int left, const QString& tooltip,
-    const QPixmap& picture, QColor background, QWidget* parent)
+QToolButton* makeButton(
+    const QString& name, const QString& tooltip, QColor background, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setGeometry(tw(left), 0, tw(ButtonSide), tw(ButtonSide));
     button->setToolTip(tooltip);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(tooltip);
+    // Tab reaches the buttons, but a click leaves the keyboard where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button, background);
     button->setPalette(pal);
@@ -46,44 +45,66 @@ Toolbar::Toolbar(QWidget* parent)
     setObjectName(QStringLiteral("toolbar"));
     const QColor white(Qt::white);
     const QColor black(Qt::black);
-    m_new = makeButton(
-        QStringLiteral("new_analog"), 0, windowmsg::newPage(), pictures::blankSheet(), white, this);
-    m_save = makeButton(
-        QStringLiteral("save_analog"), 525, windowmsg::save(), pictures::floppyDisk(), white, this);
-    m_run = makeButton(
-        QStringLiteral("zimet"), 1050, windowmsg::runProgram(), m_runPicture, white, this);
-    m_clearPage = makeButton(QStringLiteral("Command2"), 1575, windowmsg::clearPage(),
-        pictures::clearPage(), white, this);
-    m_clearText = makeButton(QStringLiteral("Command4"), 2100, windowmsg::clearText(),
-        pictures::clearText(), white, this);
-    const auto figures = figurePictures(pictures::Large);
-    for (int i = 0; i < SampleCount; ++i) {
-        m_samples[size_t(i)] = makeButton(QStringLiteral("com%1").arg(i), SampleLefts[size_t(i)],
-            windowmsg::sampleTooltip(i), figures[size_t(i)], black, this);
-    }
-    m_thickness = makeButton(QStringLiteral("cf_lin"), 7920, windowmsg::lineThickness(),
-        pictures::thicknessLines(), white, this);
-    m_style = makeButton(QStringLiteral("l_stils"), 8520, windowmsg::lineStyle(),
-        pictures::styleChoice(), white, this);
+    m_new = makeButton(QStringLiteral("new_analog"), windowmsg::newPage(), white, this);
+    m_save = makeButton(QStringLiteral("save_analog"), windowmsg::save(), white, this);
+    m_run = makeButton(QStringLiteral("zimet"), windowmsg::runProgram(), white, this);
+    m_clearPage = makeButton(QStringLiteral("Command2"), windowmsg::clearPage(), white, this);
+    m_clearText = makeButton(QStringLiteral("Command4"), windowmsg::clearText(), white, this);
+    for (int i = 0; i < SampleCount; ++i)
+        m_samples[size_t(i)]
+            = makeButton(QStringLiteral("com%1").arg(i), windowmsg::sampleTooltip(i), black, this);
+    m_thickness = makeButton(QStringLiteral("cf_lin"), windowmsg::lineThickness(), white, this);
+    m_style = makeButton(QStringLiteral("l_stils"), windowmsg::lineStyle(), white, this);
+    m_pictures = { { { m_new, pictures::blankSheet() }, { m_save, pictures::floppyDisk() },
+        { m_clearPage, pictures::clearPage() }, { m_clearText, pictures::clearText() },
+        { m_thickness, pictures::thicknessLines() }, { m_style, pictures::styleChoice() } } };
 
     m_colourCaption = new QLabel(windowmsg::colourCaption(), this);
     m_colourCaption->setObjectName(QStringLiteral("Label1"));
+    m_swatch = new PictureBox(QStringLiteral("krasa"), QRect(), this);
+    m_swatch->setColour(Qt::black);
+    m_swatch->setToolTip(windowmsg::colourTooltip());
+    m_swatch->setAccessibleName(windowmsg::colourTooltip());
+    m_swatch->setFocusPolicy(Qt::TabFocus);
+    layOut();
+}
+
+void Toolbar::layOut()
+{
+    auto place = [](QToolButton* button, int left, const QPixmap& picture) {
+        button->setGeometry(tw(left), 0, tw(ButtonSide), tw(ButtonSide));
+        const QPixmap shown = scaledPicture(picture);
+        button->setIcon(QIcon(shown));
+        button->setIconSize(shown.size());
+    };
+    const std::array<int, 6> lefts { 0, 525, 1575, 2100, 7920, 8520 };
+    for (size_t i = 0; i < m_pictures.size(); ++i)
+        place(m_pictures[i].first, lefts[i], m_pictures[i].second);
+    place(m_run, 1050, m_running ? m_stopPicture : m_runPicture);
+    // The figures are drawn afresh at the scale's size, so their lines stay one pixel wide.
+    const auto figures = figurePictures(scaled(pictures::Large));
+    for (int i = 0; i < SampleCount; ++i) {
+        QToolButton* button = m_samples[size_t(i)];
+        button->setGeometry(tw(SampleLefts[size_t(i)]), 0, tw(ButtonSide), tw(ButtonSide));
+        button->setIcon(QIcon(figures[size_t(i)]));
+        button->setIconSize(figures[size_t(i)].size());
+    }
     m_colourCaption->setGeometry(twRect(9120, 0, 495, 195));
     QFont bold = m_colourCaption->font();
     bold.setPixelSize(ptPixels(8.25));
     bold.setBold(true);
     m_colourCaption->setFont(bold);
-    m_swatch = new PictureBox(QStringLiteral("krasa"), twRect(9120, 240, 495, 255), this);
-    m_swatch->setColour(Qt::black);
-    m_swatch->setToolTip(windowmsg::colourTooltip());
-
+    m_swatch->setGeometry(twRect(9120, 240, 495, 255));
     setGeometry(childrenRect().united(QRect(0, 0, 1, 1)));
 }
 
 void Toolbar::setRunning(bool running)
 {
-    m_run->setIcon(QIcon(running ? m_stopPicture : m_runPicture));
+    m_running = running;
+    const QPixmap picture = scaledPicture(running ? m_stopPicture : m_runPicture);
+    m_run->setIcon(QIcon(picture));
     m_run->setToolTip(running ? windowmsg::stopProgram() : windowmsg::runProgram());
+    m_run->setAccessibleName(m_run->toolTip());
     for (QWidget* w : std::initializer_list<QWidget*> {
              m_new, m_save, m_clearPage, m_clearText, m_thickness, m_style, m_swatch })
         w->setEnabled(!running);

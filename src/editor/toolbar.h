@@ -2,9 +2,11 @@
 
 #include "samplecommands.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QLabel;
 class QToolButton;
@@ -37,6 +39,8 @@ public:
     PictureBox* krasa() const { return m_swatch; }
 
     void setRunning(bool running);
+    /// Places the buttons and sizes their pictures and fonts for the current scale.
+    void layOut();
 
 private:
     QToolButton* m_new;
@@ -49,6 +53,9 @@ private:
     QToolButton* m_style;
     QLabel* m_colourCaption;
     PictureBox* m_swatch;
+    /// The buttons whose picture is drawn once, with that picture at 100 %.
+    std::array<std::pair<QToolButton*, QPixmap>, 6> m_pictures;
+    bool m_running = false;
     QPixmap m_runPicture;
     QPixmap m_stopPicture;
 };

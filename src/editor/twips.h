@@ -2,26 +2,38 @@
 
 #include <QRect>
 
+class QPixmap;
+
 namespace zimo
 {
 
-/// The window was drawn in twips; on screen 15 twips make one pixel (96 dots per inch).
+/// The window was drawn in twips; at 100 % 15 twips make one pixel (96 dots per inch).
 inline constexpr int TwipsPerPixel = 15;
 
-/// A length in twips as whole pixels.
-constexpr int tw(int twips)
-{
-    return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
-}
+/// The window's scale in per cent of the size it was drawn at; 100 until the window
+/// chooses another. Every length and font size below follows it.
+int scalePercent();
+void setScalePercent(int percent);
+inline double scaleFactor() { return scalePercent() / 100.0; }
+
+/// A length in twips as whole pixels at the current scale.
+int tw(int twips);
 
 /// A control's Left, Top, Width, Height in twips as a pixel rectangle.
-constexpr QRect twRect(int left, int top, int width, int height)
+inline QRect twRect(int left, int top, int width, int height)
 {
     return QRect(tw(left), tw(top), tw(width), tw(height));
 }
 
+/// A length of whole pixels at 100 % as pixels at the current scale.
+int scaled(int pixels);
+
 /// A font size in points as pixels: the layout's fonts were sized for 96 dots per inch, and
 /// pixel sizes keep them fitting their controls whatever the screen's own setting is.
-constexpr int ptPixels(double points) { return int(points * 96.0 / 72.0 + 0.5); }
+int ptPixels(double points);
+
+/// A picture drawn for 100 % at the current scale: crisp (every pixel repeated) at whole
+/// factors, smoothed in between.
+QPixmap scaledPicture(const QPixmap& picture);
 
 } // namespace zimo

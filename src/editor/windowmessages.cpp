@@ -41,14 +41,34 @@ QString firstColour() { return QStringLiteral("1.krāsa"); }
 QString ok() { return QStringLiteral("Labi"); }
 QString cancel() { return QStringLiteral("Atcelt"); }
 
-QString fileMenu() { return QStringLiteral("Fails"); }
-QString newProgram() { return QStringLiteral("Jauns"); }
-QString load() { return QStringLiteral("Ielādēt"); }
-QString saveMenu() { return QStringLiteral("Saglabāt"); }
-QString savePicture() { return QStringLiteral("Saglabāt attēlu..."); }
-QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo programmu"); }
-QString quit() { return QStringLiteral("Iziet"); }
-QString help() { return QStringLiteral("Palīdzība"); }
+QString pageName() { return QStringLiteral("Zīmēšanas lapa"); }
+QString textBoxName() { return QStringLiteral("Programma"); }
+QString helpAreaName() { return QStringLiteral("Komandas paskaidrojums"); }
+QString statusRowName() { return QStringLiteral("Stāvokļa josla"); }
+QString colourPanelName() { return QStringLiteral("Krāsas izvēle"); }
+QString colourBoxName(int number) { return QStringLiteral("%1. krāsa").arg(number); }
+QString colourPreviewName() { return QStringLiteral("Izvēlētā krāsa"); }
+QString styleSampleName(int number) { return QStringLiteral("%1. stils").arg(number); }
+QString thicknessPreview() { return QStringLiteral("Biezuma paraugs"); }
+
+QString fileMenu() { return QStringLiteral("&Fails"); }
+QString newProgram() { return QStringLiteral("&Jauns"); }
+QString load() { return QStringLiteral("&Ielādēt"); }
+QString saveMenu() { return QStringLiteral("&Saglabāt"); }
+QString savePicture() { return QStringLiteral("Saglabāt &attēlu..."); }
+QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo &programmu"); }
+QString saveAs() { return QStringLiteral("Saglabāt &kā..."); }
+QString quit() { return QStringLiteral("I&ziet"); }
+QString help() { return QStringLiteral("&Palīdzība"); }
+QString programMenu() { return QStringLiteral("P&rogramma"); }
+QString start() { return QStringLiteral("&Startēt"); }
+QString stop() { return QStringLiteral("&Apturēt"); }
+QString viewMenu() { return QStringLiteral("&Skats"); }
+QString scaleMenu() { return QStringLiteral("&Mērogs"); }
+QString scaleStep(int percent) { return QStringLiteral("%1 %").arg(percent); }
+QString zoomIn() { return QStringLiteral("&Palielināt"); }
+QString zoomOut() { return QStringLiteral("Sa&mazināt"); }
+
 QString editMenu() { return QStringLiteral("&Labot"); }
 QString undo() { return QStringLiteral("Atsaukt"); }
 QString redo() { return QStringLiteral("Atcelt atsaukšanu"); }

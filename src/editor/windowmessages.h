@@ -38,13 +38,27 @@ QString firstColour();
 QString ok();
 QString cancel();
 
-// Menus.
+// Names a screen reader reads for controls that show no text of their own.
+QString pageName();
+QString textBoxName();
+QString helpAreaName();
+QString statusRowName();
+QString colourPanelName();
+/// "7. krāsa"
+QString colourBoxName(int number);
+QString colourPreviewName();
+/// "3. stils"
+QString styleSampleName(int number);
+QString thicknessPreview();
+
+// Menus; "&" marks the letter that Alt opens a menu with.
 QString fileMenu();
 QString newProgram();
 QString load();
 QString saveMenu();
 QString savePicture();
 QString restorePrevious();
+QString saveAs();
 QString quit();
 QString help();
 QString editMenu();
@@ -66,5 +80,14 @@ QString helpPicture();
 // Hints beside the program.
 /// The tooltip of a proposal that a click puts in place.
 QString applyProposal();
+QString programMenu();
+QString start();
+QString stop();
+QString viewMenu();
+QString scaleMenu();
+/// "125 %"
+QString scaleStep(int percent);
+QString zoomIn();
+QString zoomOut();
 
 } // namespace zimo::windowmsg

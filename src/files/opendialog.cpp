@@ -22,19 +22,15 @@ OpenDialog::OpenDialog(QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(filemsg::openCaption());
     setModal(false);
-    setFixedSize(tw(5160), tw(4800));
+    // The dialog takes the main window's font, which follows the window's scale.
+    setAttribute(Qt::WA_WindowPropagation);
 
     m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setGeometry(twRect(120, 120, 2535, 3465));
     m_drive->setObjectName(QStringLiteral("Drive1"));
-    m_drive->setGeometry(twRect(120, 3600, 2535, 315));
     m_files->setObjectName(QStringLiteral("File1"));
-    m_files->setGeometry(twRect(2760, 120, 2295, 3795));
     m_load->setObjectName(QStringLiteral("c_load"));
-    m_load->setGeometry(twRect(2880, 4200, 1095, 375));
     m_load->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(twRect(4080, 4200, 975, 375));
     setTabOrder(m_dir, m_drive);
     setTabOrder(m_drive, m_files);
     setTabOrder(m_files, m_load);
@@ -42,11 +38,24 @@ OpenDialog::OpenDialog(QWidget* parent)
     m_drive->showDriveOf(m_dir->path());
     m_files->setFolder(m_dir->path());
 
+    layOut();
+
     connect(m_drive, &DriveList::driveChosen, this, &OpenDialog::Drive1_Change);
     connect(m_dir, &DirectoryList::pathChanged, this, &OpenDialog::Dir1_Change);
     connect(m_files, &QListWidget::itemDoubleClicked, this, &OpenDialog::c_load_Click);
     connect(m_load, &QPushButton::clicked, this, &OpenDialog::c_load_Click);
     connect(m_cancel, &QPushButton::clicked, this, &OpenDialog::cancel_Click);
+}
+
+// Every length is in twips, so the dialog follows the window's scale each time it opens.
+void OpenDialog::layOut()
+{
+    setFixedSize(tw(5160), tw(4800));
+    m_dir->setGeometry(twRect(120, 120, 2535, 3465));
+    m_drive->setGeometry(twRect(120, 3600, 2535, 315));
+    m_files->setGeometry(twRect(2760, 120, 2295, 3795));
+    m_load->setGeometry(twRect(2880, 4200, 1095, 375));
+    m_cancel->setGeometry(twRect(4080, 4200, 975, 375));
 }
 
 QString OpenDialog::folder() const { return m_dir->path(); }
@@ -69,6 +78,7 @@ void OpenDialog::cancel_Click() { hide(); }
 
 void OpenDialog::showEvent(QShowEvent* event)
 {
+    layOut();
     // Files saved or copied while the dialog was hidden must be there to choose.
     refresh();
     QDialog::showEvent(event);

@@ -49,6 +49,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void layOut();
+
     DirectoryList* m_dir;
     DriveList* m_drive;
     FileList* m_files;

@@ -36,35 +36,44 @@ SaveDialog::SaveDialog(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(filemsg::saveCaption());
     setModal(false);
-    setFixedSize(tw(5025), tw(4725));
+    // The dialog takes the main window's font, which follows the window's scale.
+    setAttribute(Qt::WA_WindowPropagation);
 
     m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setGeometry(twRect(120, 120, 2655, 3690));
     m_drive->setObjectName(QStringLiteral("Drive1"));
-    m_drive->setGeometry(twRect(120, 3840, 2655, 315));
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setGeometry(twRect(2880, 120, 1935, 375));
-    m_label->setFont(twelvePoints(m_label->font()));
     m_name->setObjectName(QStringLiteral("t_nosauk"));
-    m_name->setGeometry(twRect(2880, 480, 1935, 375));
-    m_name->setFont(twelvePoints(m_name->font()));
     m_labi->setObjectName(QStringLiteral("labi"));
-    m_labi->setGeometry(twRect(2880, 1080, 975, 375));
     m_labi->setEnabled(false);
     m_labi->setDefault(true);
     m_atcelt->setObjectName(QStringLiteral("atcelt"));
-    m_atcelt->setGeometry(twRect(3960, 1080, 855, 375));
     setTabOrder(m_dir, m_drive);
     setTabOrder(m_drive, m_name);
     setTabOrder(m_name, m_labi);
     setTabOrder(m_labi, m_atcelt);
     m_drive->showDriveOf(m_dir->path());
 
+    layOut();
+
     connect(m_drive, &DriveList::driveChosen, this, &SaveDialog::Drive1_Change);
     connect(m_dir, &DirectoryList::pathChanged, m_drive, &DriveList::showDriveOf);
     connect(m_name, &QLineEdit::textChanged, this, &SaveDialog::t_nosauk_Change);
     connect(m_labi, &QPushButton::clicked, this, &SaveDialog::labi_Click);
     connect(m_atcelt, &QPushButton::clicked, this, &SaveDialog::atcelt_Click);
+}
+
+// Every length is in twips, so the dialog follows the window's scale each time it opens.
+void SaveDialog::layOut()
+{
+    setFixedSize(tw(5025), tw(4725));
+    m_dir->setGeometry(twRect(120, 120, 2655, 3690));
+    m_drive->setGeometry(twRect(120, 3840, 2655, 315));
+    m_label->setGeometry(twRect(2880, 120, 1935, 375));
+    m_label->setFont(twelvePoints(m_label->font()));
+    m_name->setGeometry(twRect(2880, 480, 1935, 375));
+    m_name->setFont(twelvePoints(m_name->font()));
+    m_labi->setGeometry(twRect(2880, 1080, 975, 375));
+    m_atcelt->setGeometry(twRect(3960, 1080, 855, 375));
 }
 
 QString SaveDialog::folder() const { return m_dir->path(); }
@@ -89,6 +98,7 @@ void SaveDialog::atcelt_Click() { hide(); }
 
 void SaveDialog::showEvent(QShowEvent* event)
 {
+    layOut();
     m_drive->refresh();
     m_dir->refresh();
     m_name->setFocus();

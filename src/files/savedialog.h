@@ -47,6 +47,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void layOut();
+
     DirectoryList* m_dir;
     DriveList* m_drive;
     QLabel* m_label;

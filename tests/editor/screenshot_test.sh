@@ -36,6 +36,12 @@ fi
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 
+# The window remembers its scale in a settings file of its own; this one holds it at 100 %,
+# the size the picture is checked at, whatever the screen would choose.
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/Zimo"
+printf '[General]\nscale=100\n' >"$XDG_CONFIG_HOME/Zimo/Zimo.conf"
+
 # The window writes its work files into the current folder.
 (cd "$work" && exec "$zimo") >"$work/zimo.log" 2>&1 &
 zimo_pid=$!

@@ -33,9 +33,17 @@ HelpWindow& HelpLauncher::ensureWindow()
 {
     if (!m_window) {
         m_window = new HelpWindow(helpContent(), &m_form);
+        m_window->setScale(m_scale);
         connect(m_window, &HelpWindow::insertWanted, &m_form.actions(), &EditorActions::insertLine);
     }
     return *m_window;
+}
+
+void HelpLauncher::setScale(double scale)
+{
+    m_scale = scale;
+    if (m_window)
+        m_window->setScale(scale);
 }
 
 void HelpLauncher::open()

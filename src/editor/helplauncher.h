@@ -28,6 +28,8 @@ public:
     QAction* f1() const { return m_f1; }
     /// The help window; null until it was first opened.
     HelpWindow* window() const;
+    /// The scale of the help window, now and whenever it is built (1: normal size).
+    void setScale(double scale);
 
 public slots:
     /// Shows the help where it was last left.
@@ -44,6 +46,7 @@ private:
     Form1& m_form;
     QAction* m_f1;
     QPointer<HelpWindow> m_window;
+    double m_scale = 1.0;
 };
 
 } // namespace zimo

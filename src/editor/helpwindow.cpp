@@ -31,6 +31,7 @@ constexpr QSize PictureBox(220, 165);
 constexpr double LargestEnlargement = 1.5;
 constexpr QSize IconBox(48, 36);
 constexpr QSize WindowSize(820, 600);
+constexpr int IntroHeight = 90;
 constexpr QStringView PictureName = u"zimejums";
 
 /// The object names of the section pages, in the help's order.
@@ -211,10 +212,9 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
 QWidget* HelpWindow::buildCommandPage()
 {
     auto* page = new QWidget(m_tabs);
-    auto* intro = new PictureBrowser(page);
-    intro->setObjectName(QStringLiteral("komanduIevads"));
-    intro->setMaximumHeight(90);
-    m_sectionViews.append(intro);
+    m_intro = new PictureBrowser(page);
+    m_intro->setObjectName(QStringLiteral("komanduIevads"));
+    m_sectionViews.append(m_intro);
     m_sectionTexts.append(m_content.sections[m_content.commandSection].markdown);
     m_viewPictures.append(m_sectionPictures[m_content.commandSection]);
     m_search = new QLineEdit(page);
@@ -229,7 +229,18 @@ QWidget* HelpWindow::buildCommandPage()
     m_insert = new QPushButton(windowmsg::helpInsert(), page);
     m_insert->setObjectName(QStringLiteral("ievietot"));
     m_insert->setToolTip(windowmsg::helpInsertTip());
+    layOutCommandPage(page);
+    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::filter);
+    connect(m_list, &QListWidget::currentRowChanged, this, &HelpWindow::choose);
+    connect(m_insert, &QPushButton::clicked, this, [this] {
+        if (m_current >= 0 && !m_content.commands[m_current].examples.isEmpty())
+            emit insertWanted(m_content.commands[m_current].examples.front());
+    });
+    return page;
+}
 
+void HelpWindow::layOutCommandPage(QWidget* page)
+{
     auto* left = new QVBoxLayout;
     left->addWidget(m_search);
     left->addWidget(m_list);
@@ -240,16 +251,8 @@ QWidget* HelpWindow::buildCommandPage()
     columns->addLayout(left, 1);
     columns->addLayout(right, 2);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(intro);
+    layout->addWidget(m_intro);
     layout->addLayout(columns);
-
-    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::filter);
-    connect(m_list, &QListWidget::currentRowChanged, this, &HelpWindow::choose);
-    connect(m_insert, &QPushButton::clicked, this, [this] {
-        if (m_current >= 0 && !m_content.commands[m_current].examples.isEmpty())
-            emit insertWanted(m_content.commands[m_current].examples.front());
-    });
-    return page;
 }
 
 void HelpWindow::fillList()
@@ -338,6 +341,8 @@ void HelpWindow::applyScale()
     const QSize icon = scaled(IconBox, m_scale);
     if (m_list)
         m_list->setIconSize(icon);
+    if (m_intro)
+        m_intro->setMaximumHeight(int(std::lround(IntroHeight * m_scale)));
     for (int i = 0; m_list && i < m_list->count(); ++i)
         m_list->item(i)->setIcon(iconOf(m_pictures[i], icon));
     m_font = font;

@@ -47,6 +47,7 @@ signals:
 
 private:
     QWidget* buildCommandPage();
+    void layOutCommandPage(QWidget* page);
     void fillList();
     void filter(const QString& search);
     void choose(int index);
@@ -65,6 +66,7 @@ private:
     QList<QTextBrowser*> m_sectionViews;
     QStringList m_sectionTexts;
     QList<QList<QImage>> m_viewPictures;
+    QTextBrowser* m_intro = nullptr;
     QLineEdit* m_search = nullptr;
     QListWidget* m_list = nullptr;
     QTextBrowser* m_entryView = nullptr;

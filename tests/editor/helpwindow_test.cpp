@@ -171,3 +171,12 @@ TEST(HelpWindow, TheScaleGrowsTheTextAndThePictures)
     help.setScale(1.0);
     EXPECT_EQ(help.font().pixelSize(), pixels);
 }
+
+TEST(HelpWindow, AScaleSetBeforeTheWindowIsBuiltIsItsScale)
+{
+    HelpDesk d;
+    d.w.helpLauncher().setScale(1.5);
+    d.w.palidziba()->trigger();
+    ASSERT_NE(d.help(), nullptr);
+    EXPECT_EQ(d.help()->scale(), 1.5);
+}

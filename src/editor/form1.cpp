@@ -8,6 +8,7 @@
 #include "pageview.h"
 #include "picturebox.h"
 #include "programtextbox.h"
+#include "runcontrolactions.h"
 #include "runcontroller.h"
 #include "statusrow.h"
 #include "stylepanel.h"
@@ -88,6 +89,7 @@ Form1::Form1(QWidget* parent)
     buildMenus();
     connectControls();
     m_actions = new EditorActions(*this);
+    m_runActions = new RunControlActions(*this, *m_run);
 
     // The help row keeps its start texts until a rule replaces them.
     m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();
@@ -243,11 +245,19 @@ void Form1::applyTextLock()
 
 void Form1::zimet_Click()
 {
-    if (isRunning()) {
+    if (m_run->isPaused())
+        m_runActions->resume();
+    else if (isRunning())
         stopRun();
+    else
+        startRun(false);
+}
+
+void Form1::startRun(bool firstStepOnly)
+{
+    if (isRunning())
         return;
-    }
-    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
+    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
     setRunning(true);
 }
 

@@ -23,6 +23,7 @@ class PageView;
 class ProgramFiles;
 class ProgramTextBox;
 class RasterPage;
+class RunControlActions;
 class RunController;
 class StatusRow;
 class StylePanel;
@@ -84,11 +85,16 @@ public:
     QAction* savePictureAction() const { return m_pictureAction; }
     QAction* restoreAction() const { return m_restoreAction; }
     EditorActions& actions() const { return *m_actions; }
+    /// Pause, single step, stop marks and the state inspector.
+    RunControlActions& runActions() const { return *m_runActions; }
     ProgramFiles& files() const { return *m_files; }
 
 public slots:
-    /// The Run button: runs the program of the text box, or stops the run that goes on.
+    /// The Run button: runs the program of the text box, goes on with a paused run, or stops
+    /// the run that goes on.
     void zimet_Click();
+    /// Runs the program of the text box; with firstStepOnly it pauses after the first line.
+    void startRun(bool firstStepOnly);
     /// Asks a run to stop (Esc, the stop button).
     void stopRun();
     /// A click on the page: page mode.
@@ -150,6 +156,7 @@ private:
     QAction* m_pictureAction = nullptr;
     QAction* m_restoreAction = nullptr;
     EditorActions* m_actions = nullptr;
+    RunControlActions* m_runActions = nullptr;
 };
 
 } // namespace zimo

@@ -24,6 +24,8 @@ public:
     /// Highlights line (1 = first) as the one being run, scrolling it into view; 0 clears.
     void setRunLine(int line);
     int runLine() const { return m_runLine; }
+    /// Shows lines (1 = first) as stop marks, until a line-number gutter paints them.
+    void setMarkedLines(const QList<int>& lines);
     /// Selects the whole of line (1 = first) and scrolls to it; false when there is no such line.
     bool selectLine(int line);
 
@@ -38,8 +40,10 @@ protected:
 
 private:
     void scrollToLine(int line);
+    void showDecorations();
 
     int m_runLine = 0;
+    QList<int> m_markedLines;
 };
 
 } // namespace zimo

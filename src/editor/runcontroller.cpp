@@ -14,6 +14,10 @@ namespace zimo
 RunController::RunController(Machine& machine, QObject* parent)
     : QObject(parent)
     , m_machine(machine)
+    , m_control([this](int line) {
+        QMetaObject::invokeMethod(
+            this, [this, line] { emit paused(line); }, Qt::QueuedConnection);
+    })
 {
     // The notice only posts: the worker must never wait for the window's thread.
     m_screen = std::make_unique<RunScreen>(m_machine, m_stop, [this] {
@@ -27,13 +31,15 @@ RunController::~RunController()
         stopAndWait();
 }
 
-void RunController::start(const QString& text, const RunOptions& options)
+void RunController::start(const QString& text, const RunOptions& options, bool firstStepOnly)
 {
     if (isRunning())
         return;
     m_stop.store(false);
+    m_control.prepare(firstStepOnly);
     m_machine.run.screen = m_screen.get();
     m_machine.run.stop = &m_stop;
+    m_machine.run.gate = &m_control;
     m_thread = QThread::create([this, text, options] {
         m_outcome = zimet_Click(m_machine, text, options);
         m_screen->publish();
@@ -49,8 +55,10 @@ void RunController::start(const QString& text, const RunOptions& options)
 
 void RunController::requestStop()
 {
-    if (isRunning())
-        m_stop.store(true);
+    if (!isRunning())
+        return;
+    m_stop.store(true);
+    m_control.wake();
 }
 
 void RunController::stopAndWait()
@@ -58,6 +66,7 @@ void RunController::stopAndWait()
     if (!isRunning())
         return;
     m_stop.store(true);
+    m_control.wake();
     endRun();
 }
 
@@ -70,6 +79,7 @@ void RunController::endRun()
     m_thread = nullptr;
     m_machine.run.screen = nullptr;
     m_machine.run.stop = nullptr;
+    m_machine.run.gate = nullptr;
     emit finished(m_outcome);
 }
 

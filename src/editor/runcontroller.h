@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/runcontrol.h"
 #include "program/runloop.h"
 
 #include <QObject>
@@ -30,8 +31,12 @@ public:
     ~RunController() override;
 
     bool isRunning() const { return m_thread != nullptr; }
-    /// Starts zimet_Click on the worker; does nothing while a run goes on.
-    void start(const QString& text, const RunOptions& options);
+    /// Starts zimet_Click on the worker; does nothing while a run goes on. With
+    /// firstStepOnly the run pauses after its first line step.
+    void start(const QString& text, const RunOptions& options, bool firstStepOnly = false);
+    /// Pause, single step, stop marks and the inspector's state copies of the runs.
+    RunControl& control() { return m_control; }
+    bool isPaused() const { return isRunning() && m_control.isPaused(); }
     /// Asks the run to stop; it ends within a few milliseconds.
     void requestStop();
     /// Stops a run and waits for the worker; finished() is emitted before this returns.
@@ -42,6 +47,8 @@ public:
 signals:
     /// A new frame waits to be taken.
     void frameReady();
+    /// The run has paused before line.
+    void paused(int line);
     void finished(const zimo::RunOutcome& outcome);
 
 private:
@@ -49,6 +56,7 @@ private:
 
     Machine& m_machine;
     std::atomic<bool> m_stop { false };
+    RunControl m_control;
     std::unique_ptr<RunScreen> m_screen;
     QThread* m_thread = nullptr;
     /// Tells the end of the current run from a late notice of an earlier one.

@@ -37,6 +37,8 @@ public:
     PictureBox* krasa() const { return m_swatch; }
 
     void setRunning(bool running);
+    /// While a run is paused the Run button shows the run picture again and goes on.
+    void showPaused(bool paused);
 
 private:
     QToolButton* m_new;

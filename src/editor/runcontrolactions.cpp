@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include <vector>
 
@@ -144,8 +145,11 @@ void RunControlActions::showInspector()
 {
     if (!m_inspector) {
         m_inspector = new StateInspector(&m_window);
-        // Beside the main window, where it hides neither the page nor the text.
-        m_inspector->move(m_window.frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the main window where the screen has room, else at the screen's right edge.
+        QPoint at = m_window.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = m_window.screen())
+            at.setX(qMin(at.x(), screen->availableGeometry().right() - m_inspector->width()));
+        m_inspector->move(at);
     }
     if (!m_run.isRunning())
         captureSnapshot(m_window.machine(), 0, m_run.control().stepsMade(), m_shown);

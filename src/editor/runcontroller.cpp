@@ -41,8 +41,11 @@ void RunController::start(const QString& text, const RunOptions& options, bool f
     m_machine.run.stop = &m_stop;
     m_machine.run.gate = &m_control;
     m_thread = QThread::create([this, text, options] {
-        m_outcome = zimet_Click(m_machine, text, options);
+        const RunOutcome outcome = zimet_Click(m_machine, text, options);
         m_screen->publish();
+        // The run's last act: whoever takes this lock afterwards sees all it wrote.
+        std::lock_guard lock(m_endMutex);
+        m_outcome = outcome;
     });
     m_thread->setStackSize(uint(RunStackBytes));
     const unsigned generation = ++m_generation;
@@ -75,6 +78,9 @@ bool RunController::takeFrame(PageFrame& into) { return m_screen->takeFrame(into
 void RunController::endRun()
 {
     m_thread->wait();
+    {
+        std::lock_guard lock(m_endMutex);
+    }
     delete m_thread;
     m_thread = nullptr;
     m_machine.run.screen = nullptr;

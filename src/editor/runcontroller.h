@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -61,6 +62,9 @@ private:
     QThread* m_thread = nullptr;
     /// Tells the end of the current run from a late notice of an earlier one.
     unsigned m_generation = 0;
+    /// Hands the outcome and the machine back from the worker in an order that does not
+    /// depend on how QThread::wait() synchronises.
+    std::mutex m_endMutex;
     RunOutcome m_outcome;
 };
 

@@ -12,6 +12,7 @@
 #include "picturebox.h"
 #include "programhistory.h"
 #include "programtextbox.h"
+#include "runcontrolactions.h"
 #include "runcontroller.h"
 #include "samplecommands.h"
 #include "statusrow.h"
@@ -100,6 +101,7 @@ Form1::Form1(QWidget* parent)
     connectControls();
     m_actions = new EditorActions(*this);
     m_helpLauncher = new HelpLauncher(*this);
+    m_runActions = new RunControlActions(*this, *m_run);
     nameControls();
     layOut();
 
@@ -282,17 +284,26 @@ void Form1::applyTextLock()
 
 void Form1::zimet_Click()
 {
-    if (isRunning()) {
+    if (m_run->isPaused()) {
+        m_runActions->resume();
+    } else if (isRunning()) {
         // The second click of a double click on Run must not stop the run it started.
         if (m_runStarted.elapsed() >= QApplication::doubleClickInterval())
             stopRun();
-        return;
+    } else {
+        startRun(false);
     }
+}
+
+void Form1::startRun(bool firstStepOnly)
+{
+    if (isRunning())
+        return;
     m_recoveryTimer->stop();
     m_files->keepForRecovery();
     m_keys->releaseWaiting();
     m_hints->clearRunError();
-    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 });
+    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);
 }

@@ -30,6 +30,7 @@ class ProgramFiles;
 class ProgramHistory;
 class ProgramTextBox;
 class RasterPage;
+class RunControlActions;
 class RunController;
 class StatusRow;
 class StylePanel;
@@ -116,12 +117,17 @@ public:
     /// The menu "Labot" with undo and redo of the program text.
     ProgramHistory& history() const { return *m_history; }
     EditorActions& actions() const { return *m_actions; }
+    /// Pause, single step, stop marks and the state inspector.
+    RunControlActions& runActions() const { return *m_runActions; }
     ProgramFiles& files() const { return *m_files; }
     HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
 
 public slots:
-    /// The Run button: runs the program of the text box, or stops the run that goes on.
+    /// The Run button: runs the program of the text box, goes on with a paused run, or stops
+    /// the run that goes on.
     void zimet_Click();
+    /// Runs the program of the text box; with firstStepOnly it pauses after the first line.
+    void startRun(bool firstStepOnly);
     /// Asks a run to stop (Esc, the stop button).
     void stopRun();
     /// A click on the page: page mode.
@@ -210,6 +216,7 @@ private:
     QActionGroup* m_scaleGroup = nullptr;
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;
+    RunControlActions* m_runActions = nullptr;
 };
 
 } // namespace zimo

@@ -128,16 +128,34 @@ void ProgramTextBox::setRunLine(int line)
     if (line == m_runLine)
         return;
     m_runLine = line;
+    if (line > 0 && document()->findBlockByNumber(line - 1).isValid())
+        scrollToLine(line);
+    showDecorations();
+}
+
+void ProgramTextBox::setMarkedLines(const QList<int>& lines)
+{
+    m_markedLines = lines;
+    showDecorations();
+}
+
+// The stop marks first, so that the line being run shows over a marked one.
+void ProgramTextBox::showDecorations()
+{
     QList<QTextEdit::ExtraSelection> selections;
-    const QTextBlock block = document()->findBlockByNumber(line - 1);
-    if (line > 0 && block.isValid()) {
+    auto add = [&](int line, const QColor& colour) {
+        const QTextBlock block = document()->findBlockByNumber(line - 1);
+        if (line < 1 || !block.isValid())
+            return;
         QTextEdit::ExtraSelection s;
         s.cursor = QTextCursor(block);
-        s.format.setBackground(QColor(255, 236, 140));
+        s.format.setBackground(colour);
         s.format.setProperty(QTextFormat::FullWidthSelection, true);
         selections.append(s);
-        scrollToLine(line);
-    }
+    };
+    for (const int line : m_markedLines)
+        add(line, QColor(255, 190, 190));
+    add(m_runLine, QColor(255, 236, 140));
     setExtraSelections(selections);
 }
 

@@ -56,6 +56,8 @@ public:
     void setLeftMargin(int pixels);
     void setBottomMargin(int pixels);
 
+    /// Shows lines (1 = first) as stop marks, until a line-number gutter paints them.
+    void setMarkedLines(const QList<int>& lines);
     /// Selects the whole of line (1 = first) and scrolls to it; false when there is no such line.
     bool selectLine(int line);
 
@@ -74,10 +76,12 @@ protected:
 
 private:
     void scrollToLine(int line);
+    void showDecorations();
 
     int m_runLine = 0;
     int m_leftMargin = 0;
     int m_bottomMargin = 0;
+    QList<int> m_markedLines;
 };
 
 } // namespace zimo

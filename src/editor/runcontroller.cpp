@@ -14,6 +14,10 @@ namespace zimo
 RunController::RunController(Machine& machine, QObject* parent)
     : QObject(parent)
     , m_machine(machine)
+    , m_control([this](int line) {
+        QMetaObject::invokeMethod(
+            this, [this, line] { emit paused(line); }, Qt::QueuedConnection);
+    })
 {
     // The notice only posts: the worker must never wait for the window's thread.
     m_screen = std::make_unique<RunScreen>(m_machine, m_stop, [this] {
@@ -27,16 +31,21 @@ RunController::~RunController()
         stopAndWait();
 }
 
-void RunController::start(const QString& text, const RunOptions& options)
+void RunController::start(const QString& text, const RunOptions& options, bool firstStepOnly)
 {
     if (isRunning())
         return;
     m_stop.store(false);
+    m_control.prepare(firstStepOnly);
     m_machine.run.screen = m_screen.get();
     m_machine.run.stop = &m_stop;
+    m_machine.run.gate = &m_control;
     m_thread = QThread::create([this, text, options] {
-        m_outcome = zimet_Click(m_machine, text, options);
+        const RunOutcome outcome = zimet_Click(m_machine, text, options);
         m_screen->publish();
+        // The run's last act: whoever takes this lock afterwards sees all it wrote.
+        std::lock_guard lock(m_endMutex);
+        m_outcome = outcome;
     });
     m_thread->setStackSize(uint(RunStackBytes));
     const unsigned generation = ++m_generation;
@@ -49,8 +58,10 @@ void RunController::start(const QString& text, const RunOptions& options)
 
 void RunController::requestStop()
 {
-    if (isRunning())
-        m_stop.store(true);
+    if (!isRunning())
+        return;
+    m_stop.store(true);
+    m_control.wake();
 }
 
 void RunController::stopAndWait()
@@ -58,6 +69,7 @@ void RunController::stopAndWait()
     if (!isRunning())
         return;
     m_stop.store(true);
+    m_control.wake();
     endRun();
 }
 
@@ -66,10 +78,14 @@ bool RunController::takeFrame(PageFrame& into) { return m_screen->takeFrame(into
 void RunController::endRun()
 {
     m_thread->wait();
+    {
+        std::lock_guard lock(m_endMutex);
+    }
     delete m_thread;
     m_thread = nullptr;
     m_machine.run.screen = nullptr;
     m_machine.run.stop = nullptr;
+    m_machine.run.gate = nullptr;
     emit finished(m_outcome);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "program/runcontrol.h"
 #include "program/runloop.h"
 
 #include <QObject>
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -30,8 +32,12 @@ public:
     ~RunController() override;
 
     bool isRunning() const { return m_thread != nullptr; }
-    /// Starts zimet_Click on the worker; does nothing while a run goes on.
-    void start(const QString& text, const RunOptions& options);
+    /// Starts zimet_Click on the worker; does nothing while a run goes on. With
+    /// firstStepOnly the run pauses after its first line step.
+    void start(const QString& text, const RunOptions& options, bool firstStepOnly = false);
+    /// Pause, single step, stop marks and the inspector's state copies of the runs.
+    RunControl& control() { return m_control; }
+    bool isPaused() const { return isRunning() && m_control.isPaused(); }
     /// Asks the run to stop; it ends within a few milliseconds.
     void requestStop();
     /// Stops a run and waits for the worker; finished() is emitted before this returns.
@@ -42,6 +48,8 @@ public:
 signals:
     /// A new frame waits to be taken.
     void frameReady();
+    /// The run has paused before line.
+    void paused(int line);
     void finished(const zimo::RunOutcome& outcome);
 
 private:
@@ -49,10 +57,14 @@ private:
 
     Machine& m_machine;
     std::atomic<bool> m_stop { false };
+    RunControl m_control;
     std::unique_ptr<RunScreen> m_screen;
     QThread* m_thread = nullptr;
     /// Tells the end of the current run from a late notice of an earlier one.
     unsigned m_generation = 0;
+    /// Hands the outcome and the machine back from the worker in an order that does not
+    /// depend on how QThread::wait() synchronises.
+    std::mutex m_endMutex;
     RunOutcome m_outcome;
 };
 

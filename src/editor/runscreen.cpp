@@ -51,6 +51,13 @@ void RunScreen::fillLayer(double units)
         present();
 }
 
+// A paused run shows the line about to run and everything drawn before it.
+void RunScreen::pausedBefore(int line)
+{
+    m_line = line;
+    publish();
+}
+
 void RunScreen::publish()
 {
     {

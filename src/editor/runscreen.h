@@ -32,6 +32,7 @@ public:
     void present() override;
     void delay(double units) override;
     void fillLayer(double units) override;
+    void pausedBefore(int line) override;
 
     /// Copies the machine's state into the front frame now and notifies (worker thread).
     void publish();

@@ -2,6 +2,7 @@
 
 #include "figurepictures.h"
 #include "picturebox.h"
+#include "runcontrolmessages.h"
 #include "toolbarpictures.h"
 #include "twips.h"
 #include "windowmessages.h"
@@ -110,6 +111,12 @@ void Toolbar::setRunning(bool running)
         w->setEnabled(!running);
     for (QToolButton* b : m_samples)
         b->setEnabled(!running);
+}
+
+void Toolbar::showPaused(bool paused)
+{
+    m_run->setIcon(QIcon(paused ? m_runPicture : m_stopPicture));
+    m_run->setToolTip(paused ? runmsg::continueProgram() : windowmsg::stopProgram());
 }
 
 } // namespace zimo

@@ -41,6 +41,8 @@ public:
     void setRunning(bool running);
     /// Places the buttons and sizes their pictures and fonts for the current scale.
     void layOut();
+    /// While a run is paused the Run button shows the run picture again and goes on.
+    void showPaused(bool paused);
 
 private:
     QToolButton* m_new;

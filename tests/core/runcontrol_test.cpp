@@ -85,8 +85,9 @@ TEST(Stepping, PauseAndResumeAnEndlessRun)
     s.start(program({ "atrums 0", "sakt", "uz prieksu 1", "iet uz sakt" }), false);
     std::this_thread::sleep_for(20ms);
     s.control.pause();
+    // On a slow machine the run may not have got past its first line yet.
     const int line = s.nextPause();
-    EXPECT_GE(line, 2);
+    EXPECT_GE(line, 1);
     EXPECT_LE(line, 4);
     EXPECT_FALSE(s.done());
     s.control.resume();

@@ -1,0 +1,185 @@
+#include "runcontrolactions.h"
+
+#include "form1.h"
+#include "programtextbox.h"
+#include "runcontroller.h"
+#include "runcontrolmessages.h"
+#include "stateinspector.h"
+#include "stopmarks.h"
+#include "toolbar.h"
+
+#include "program/machine.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <vector>
+
+namespace zimo
+{
+
+RunControlActions::RunControlActions(Form1& window, RunController& run)
+    : QObject(&window)
+    , m_window(window)
+    , m_run(run)
+    , m_marks(new StopMarks(*window.ieraksti()->document(), this))
+{
+    buildActions();
+    m_refresh.setInterval(RunControl::SnapshotInterval);
+    connect(&m_refresh, &QTimer::timeout, this, &RunControlActions::refreshInspector);
+    connect(&m_run, &RunController::paused, this, &RunControlActions::showPaused);
+    connect(&m_run, &RunController::finished, this, &RunControlActions::showRunEnd);
+    connect(m_marks, &StopMarks::changed, this, [this] {
+        const QList<int> lines = m_marks->lines();
+        m_run.control().setMarkedLines(std::vector<int>(lines.begin(), lines.end()));
+        m_window.ieraksti()->setMarkedLines(lines);
+    });
+}
+
+// Another part of the window may have made the menu already; both add to the same one.
+QMenu* RunControlActions::findOrAddMenu(Form1& window, const char* name, const QString& title)
+{
+    if (auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name)))
+        return menu;
+    auto* menu = new QMenu(title, window.menuBar());
+    menu->setObjectName(QString::fromLatin1(name));
+    window.menuBar()->insertMenu(window.palidziba(), menu);
+    return menu;
+}
+
+QAction* RunControlActions::addAction(
+    QMenu* menu, const QString& text, const char* name, const QKeySequence& key)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    return action;
+}
+
+void RunControlActions::buildActions()
+{
+    QMenu* program = findOrAddMenu(m_window, "programma", runmsg::programMenu());
+    m_pause = addAction(program, runmsg::pause(), "pauze", Qt::Key_F6);
+    m_step = addAction(program, runmsg::step(), "solis", Qt::Key_F10);
+    m_mark = addAction(program, runmsg::stopMark(), "apstasanas_vieta", Qt::Key_F9);
+    QMenu* view = findOrAddMenu(m_window, "skats", runmsg::viewMenu());
+    m_showInspector = view->addAction(runmsg::inspector());
+    m_showInspector->setObjectName(QStringLiteral("stavoklis"));
+
+    connect(m_pause, &QAction::triggered, this, &RunControlActions::togglePause);
+    connect(m_step, &QAction::triggered, this, &RunControlActions::step);
+    connect(m_mark, &QAction::triggered, this, &RunControlActions::toggleMark);
+    connect(m_showInspector, &QAction::triggered, this, &RunControlActions::showInspector);
+    addStartAndStop(program);
+}
+
+// "Startēt" and "Apturēt" may already be in the menu; a missing one is added here. Either
+// way "Startēt" also goes on with a paused run.
+void RunControlActions::addStartAndStop(QMenu* program)
+{
+    QAction* start = program->findChild<QAction*>(QStringLiteral("startet"));
+    if (!start) {
+        start = addAction(program, runmsg::start(), "startet", Qt::Key_F5);
+        connect(start, &QAction::triggered, this, [this] {
+            if (!m_run.isRunning())
+                m_window.startRun(false);
+        });
+    }
+    connect(start, &QAction::triggered, this, &RunControlActions::resume);
+    if (!program->findChild<QAction*>(QStringLiteral("apturet"))) {
+        QAction* stop = addAction(program, runmsg::stop(), "apturet", Qt::SHIFT | Qt::Key_F5);
+        connect(stop, &QAction::triggered, &m_window, &Form1::stopRun);
+    }
+    m_start = start;
+    // Both stand first in the menu.
+    program->removeAction(start);
+    program->insertAction(m_pause, start);
+}
+
+void RunControlActions::resume()
+{
+    if (!m_run.isPaused())
+        return;
+    m_run.control().resume();
+    m_window.toolbar()->showPaused(false);
+    m_start->setEnabled(false);
+}
+
+void RunControlActions::togglePause()
+{
+    if (m_run.isPaused())
+        resume();
+    else if (m_run.isRunning())
+        m_run.control().pause();
+}
+
+void RunControlActions::step()
+{
+    if (!m_run.isRunning()) {
+        m_window.startRun(true);
+        return;
+    }
+    m_run.control().step();
+    m_window.toolbar()->showPaused(false);
+    m_start->setEnabled(false);
+}
+
+void RunControlActions::toggleMark()
+{
+    m_marks->toggle(m_window.ieraksti()->textCursor().blockNumber() + 1);
+}
+
+void RunControlActions::showPaused(int line)
+{
+    if (!m_run.isPaused())
+        return;
+    m_window.toolbar()->showPaused(true);
+    m_start->setEnabled(true);
+    if (!m_pausedOnce) {
+        m_pausedOnce = true;
+        showInspector();
+    }
+    refreshInspector();
+    emit pausedAt(line);
+}
+
+void RunControlActions::showInspector()
+{
+    if (!m_inspector) {
+        m_inspector = new StateInspector(&m_window);
+        // Beside the main window where the screen has room, else at the screen's right edge.
+        QPoint at = m_window.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = m_window.screen())
+            at.setX(qMin(at.x(), screen->availableGeometry().right() - m_inspector->width()));
+        m_inspector->move(at);
+    }
+    if (!m_run.isRunning())
+        captureSnapshot(m_window.machine(), 0, m_run.control().stepsMade(), m_shown);
+    m_refresh.start();
+    m_inspector->showSnapshot(m_shown);
+    m_inspector->show();
+    m_inspector->raise();
+}
+
+void RunControlActions::refreshInspector()
+{
+    if (!m_inspector || !m_inspector->isVisible()) {
+        m_refresh.stop();
+        return;
+    }
+    if (m_run.isRunning() && m_run.control().takeSnapshot(m_shown))
+        m_inspector->showSnapshot(m_shown);
+}
+
+// After the run the machine is the window's again: the inspector shows how the run left it.
+void RunControlActions::showRunEnd()
+{
+    if (!m_inspector || !m_inspector->isVisible())
+        return;
+    captureSnapshot(m_window.machine(), 0, m_run.control().stepsMade(), m_shown);
+    m_inspector->showSnapshot(m_shown);
+}
+
+} // namespace zimo

@@ -16,6 +16,7 @@
 #include "runcontroller.h"
 #include "samplecommands.h"
 #include "statusrow.h"
+#include "stopmarks.h"
 #include "stylepanel.h"
 #include "thicknesspanel.h"
 #include "toolbar.h"
@@ -209,7 +210,14 @@ void Form1::centreOnScreen()
 
 QString Form1::programText() const { return m_text->programText(); }
 
-void Form1::setProgramText(const QString& text) { m_text->setProgramText(text); }
+void Form1::setProgramText(const QString& text)
+{
+    // A text that only grows at its end is the same program with a line more; any other is
+    // another program (loaded, an example, restored, new), whose lines carry no stop marks.
+    if (m_runActions && !text.startsWith(programText()))
+        m_runActions->marks().clear();
+    m_text->setProgramText(text);
+}
 
 bool Form1::isRunning() const { return m_run->isRunning(); }
 

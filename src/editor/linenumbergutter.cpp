@@ -16,6 +16,7 @@ const QColor NumberColour(140, 140, 140);
 const QColor HintMark(230, 150, 20);
 const QColor ErrorMark(200, 40, 40);
 const QColor ErrorBackground(250, 222, 222);
+const QColor StopMark(150, 40, 120);
 constexpr int MarkWidth = 8;
 constexpr int Padding = 3;
 
@@ -62,6 +63,14 @@ void LineNumberGutter::setErrorLine(int line)
     update();
 }
 
+void LineNumberGutter::setStopLines(const QList<int>& lines)
+{
+    if (lines == m_stopLines)
+        return;
+    m_stopLines = lines;
+    update();
+}
+
 void LineNumberGutter::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -96,13 +105,22 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
             painter.fillRect(row, ErrorBackground);
             painter.fillRect(QRect(0, v.top, 3, v.height), ErrorMark);
         }
+        if (m_stopLines.contains(v.line)) {
+            // A stop mark: a round stop sign behind the line's number.
+            const int d = v.height - 2;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(StopMark);
+            painter.drawEllipse(QRect(numberRight - d, v.top + 1, d, d));
+        }
         if (m_hinted.contains(v.line)) {
             const int d = qMin(MarkWidth - 2, v.height - 4);
             painter.setPen(Qt::NoPen);
             painter.setBrush(HintMark);
             painter.drawEllipse(QRect(Padding, v.top + (v.height - d) / 2, d, d));
         }
-        painter.setPen(v.line == m_errorLine ? ErrorMark : NumberColour);
+        painter.setPen(m_stopLines.contains(v.line) ? Qt::white
+                : v.line == m_errorLine             ? ErrorMark
+                                                    : NumberColour);
         painter.drawText(QRect(0, v.top, numberRight, v.height), Qt::AlignRight | Qt::AlignVCenter,
             QString::number(v.line));
     }

@@ -22,6 +22,8 @@ public:
     const QSet<int>& hintedLines() const { return m_hinted; }
     /// The line a run stopped at; 0 for none.
     void setErrorLine(int line);
+    /// Lines where a run stops before it goes on (the stop marks).
+    void setStopLines(const QList<int>& lines);
     int errorLine() const { return m_errorLine; }
 
     /// The width that holds the largest line number and the mark.
@@ -38,6 +40,7 @@ private:
 
     ProgramTextBox* m_box;
     QSet<int> m_hinted;
+    QList<int> m_stopLines;
     int m_errorLine = 0;
 };
 

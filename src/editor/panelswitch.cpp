@@ -34,13 +34,14 @@ void PanelSwitch::open(QWidget* panel)
 
 void PanelSwitch::close(QWidget* panel)
 {
-    panel->hide();
-    if (openPanel())
-        return;
-    // A button of the panel took the focus with the click; the hidden panel passed it on.
-    if (m_focusBefore && m_focusBefore->isVisible())
+    // The focus goes back before the panel hides: a hidden panel would pass it on to the next
+    // control as Tab does, and Tab onto the page switches to page mode.
+    const bool last = openPanel() == panel;
+    if (last && m_focusBefore && m_focusBefore->isVisible())
         m_focusBefore->setFocus(Qt::OtherFocusReason);
-    m_focusBefore = nullptr;
+    panel->hide();
+    if (last)
+        m_focusBefore = nullptr;
 }
 
 bool PanelSwitch::cancel()

@@ -56,7 +56,7 @@ public:
     void setLeftMargin(int pixels);
     void setBottomMargin(int pixels);
 
-    /// Shows lines (1 = first) as stop marks, until a line-number gutter paints them.
+    /// Shows lines (1 = first) with the soft background of a stop mark.
     void setMarkedLines(const QList<int>& lines);
     /// Selects the whole of line (1 = first) and scrolls to it; false when there is no such line.
     bool selectLine(int line);

@@ -1,6 +1,8 @@
 #include "runcontrolactions.h"
 
 #include "form1.h"
+#include "hintpresenter.h"
+#include "linenumbergutter.h"
 #include "programtextbox.h"
 #include "runcontroller.h"
 #include "runcontrolmessages.h"
@@ -35,18 +37,8 @@ RunControlActions::RunControlActions(Form1& window, RunController& run)
         const QList<int> lines = m_marks->lines();
         m_run.control().setMarkedLines(std::vector<int>(lines.begin(), lines.end()));
         m_window.ieraksti()->setMarkedLines(lines);
+        m_window.hints().gutter()->setStopLines(lines);
     });
-}
-
-// Another part of the window may have made the menu already; both add to the same one.
-QMenu* RunControlActions::findOrAddMenu(Form1& window, const char* name, const QString& title)
-{
-    if (auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name)))
-        return menu;
-    auto* menu = new QMenu(title, window.menuBar());
-    menu->setObjectName(QString::fromLatin1(name));
-    window.menuBar()->insertMenu(window.palidziba(), menu);
-    return menu;
 }
 
 QAction* RunControlActions::addAction(
@@ -60,11 +52,11 @@ QAction* RunControlActions::addAction(
 
 void RunControlActions::buildActions()
 {
-    QMenu* program = findOrAddMenu(m_window, "programma", runmsg::programMenu());
+    QMenu* program = m_window.findChild<QMenu*>(QStringLiteral("programma"));
     m_pause = addAction(program, runmsg::pause(), "pauze", Qt::Key_F6);
     m_step = addAction(program, runmsg::step(), "solis", Qt::Key_F10);
     m_mark = addAction(program, runmsg::stopMark(), "apstasanas_vieta", Qt::Key_F9);
-    QMenu* view = findOrAddMenu(m_window, "skats", runmsg::viewMenu());
+    QMenu* view = m_window.findChild<QMenu*>(QStringLiteral("skats"));
     m_showInspector = view->addAction(runmsg::inspector());
     m_showInspector->setObjectName(QStringLiteral("stavoklis"));
 
@@ -75,27 +67,16 @@ void RunControlActions::buildActions()
     addStartAndStop(program);
 }
 
-// "Startēt" and "Apturēt" may already be in the menu; a missing one is added here. Either
-// way "Startēt" also goes on with a paused run.
+// "Startēt" also goes on with a paused run; it and "Apturēt" stand first in the menu.
 void RunControlActions::addStartAndStop(QMenu* program)
 {
-    QAction* start = program->findChild<QAction*>(QStringLiteral("startet"));
-    if (!start) {
-        start = addAction(program, runmsg::start(), "startet", Qt::Key_F5);
-        connect(start, &QAction::triggered, this, [this] {
-            if (!m_run.isRunning())
-                m_window.startRun(false);
-        });
-    }
-    connect(start, &QAction::triggered, this, &RunControlActions::resume);
-    if (!program->findChild<QAction*>(QStringLiteral("apturet"))) {
-        QAction* stop = addAction(program, runmsg::stop(), "apturet", Qt::SHIFT | Qt::Key_F5);
-        connect(stop, &QAction::triggered, &m_window, &Form1::stopRun);
-    }
-    m_start = start;
-    // Both stand first in the menu.
-    program->removeAction(start);
-    program->insertAction(m_pause, start);
+    m_start = m_window.startAction();
+    QAction* stop = m_window.stopAction();
+    connect(m_start, &QAction::triggered, this, &RunControlActions::resume);
+    program->removeAction(m_start);
+    program->removeAction(stop);
+    program->insertAction(program->actions().value(0), m_start);
+    program->insertAction(m_pause, stop);
 }
 
 void RunControlActions::resume()

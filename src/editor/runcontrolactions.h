@@ -43,7 +43,6 @@ signals:
     void pausedAt(int line);
 
 private:
-    static QMenu* findOrAddMenu(Form1& window, const char* name, const QString& title);
     QAction* addAction(QMenu* menu, const QString& text, const char* name, const QKeySequence& key);
     void buildActions();
     void addStartAndStop(QMenu* program);

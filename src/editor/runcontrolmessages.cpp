@@ -5,10 +5,6 @@
 namespace zimo::runmsg
 {
 
-QString programMenu() { return QStringLiteral("P&rogramma"); }
-QString viewMenu() { return QStringLiteral("&Skats"); }
-QString start() { return QStringLiteral("Startēt"); }
-QString stop() { return QStringLiteral("Apturēt"); }
 QString pause() { return QStringLiteral("Pauze"); }
 QString step() { return QStringLiteral("Solis"); }
 QString stopMark() { return QStringLiteral("Apstāšanās vieta"); }

@@ -7,10 +7,6 @@
 namespace zimo::runmsg
 {
 
-QString programMenu();
-QString viewMenu();
-QString start();
-QString stop();
 QString pause();
 QString step();
 QString stopMark();

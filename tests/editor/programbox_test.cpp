@@ -155,7 +155,7 @@ TEST(UndoRedo, TheMenuStandsAfterFailsAndRestsDuringARun)
     BoxDesk d;
     const QList<QAction*> menus = d.w.menuBar()->actions();
     ASSERT_GE(menus.size(), 3);
-    EXPECT_EQ(menus.at(0)->text(), u"Fails");
+    EXPECT_EQ(menus.at(0)->text(), u"&Fails");
     EXPECT_EQ(menus.at(1)->text(), u"&Labot");
     EXPECT_EQ(menus.at(1)->menu()->objectName(), u"labot");
     EXPECT_EQ(d.undo()->text(), u"Atsaukt");

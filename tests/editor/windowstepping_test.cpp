@@ -24,7 +24,7 @@ struct SteppingDesk : WindowDesk {
     QSignalSpy pauses { &run, &zimo::RunControlActions::pausedAt };
     QSignalSpy finished { &w, &zimo::Form1::runFinished };
 
-    void setText(const char* lines) { text().setProgramText(QString::fromUtf8(lines)); }
+    void setText(const char* lines) { w.setProgramText(QString::fromUtf8(lines)); }
     /// Waits for the next pause; its line, or 0 when the run ended instead.
     int nextPause()
     {

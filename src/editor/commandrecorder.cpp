@@ -26,14 +26,6 @@ QString command(QStringView keyword, double number)
     return keyword.toString() + numberText(number);
 }
 
-// The whole character (both halves of a surrogate pair) at index.
-QString characterAt(const QString& text, qsizetype index)
-{
-    const bool pair = text.at(index).isHighSurrogate() && index + 1 < text.size()
-        && text.at(index + 1).isLowSurrogate();
-    return text.mid(index, pair ? 2 : 1);
-}
-
 } // namespace
 
 CommandRecorder::CommandRecorder(ProgramState& program, QString workFile)
@@ -60,7 +52,7 @@ QString CommandRecorder::mirror(const QString& text) const
     const QString fileName = QFileInfo(m_workFile).fileName();
     const Encoded encoded = encodeWindows1257(text);
     if (!encoded.ok())
-        return recordingmsg::workFileCannotHold(fileName, characterAt(text, encoded.badIndex));
+        return recordingmsg::workFileCannotHold(fileName, wholeCharacterAt(text, encoded.badIndex));
     const QString failure = writeTextFile(m_workFile, text);
     return failure.isEmpty() ? QString() : recordingmsg::workFileNotWritten(fileName, failure);
 }

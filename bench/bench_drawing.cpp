@@ -1,8 +1,8 @@
 // The figures and the flood fill, headless at speed 0.
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 #include "turtle/floodfill.h"
 
 #include <benchmark/benchmark.h>
@@ -40,7 +40,7 @@ void FullPageFill(benchmark::State& state)
         state.PauseTiming();
         page->setBackground(White);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(aizpildit(*machine, 300, 200, Black, Yellow));
+        benchmark::DoNotOptimize(aizpildit(machine->drawing, 300, 200, Black, Yellow));
     }
     state.SetItemsProcessed(state.iterations() * page->width() * page->height());
 }

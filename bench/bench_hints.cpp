@@ -1,7 +1,7 @@
 // Hints of a 1000-line program: working out every line, and one keystroke's update of one
 // line through the tracker.
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 
 #include <benchmark/benchmark.h>
 

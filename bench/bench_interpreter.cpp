@@ -2,8 +2,8 @@
 // that turn and draw, each replayed by a repeat block.
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,10 +7,11 @@
 #include "platform/colour.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
-#include "program/runloop.h"
-#include "program/screen.h"
-#include "program/trace.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
+#include "run/runsession.h"
+#include "run/stepgate.h"
+#include "run/trace.h"
 
 #include <QByteArray>
 
@@ -67,22 +68,17 @@ bool skipped(const std::uint8_t* data, std::size_t size)
 
 // Watches how deep line steps nest and how much stack that takes; the deepest nesting seen
 // is told at exit, since the run's stack must hold the deepest nesting a program can reach.
-class DepthWatch : public zimo::Screen
+class DepthWatch : public zimo::StepGate
 {
 public:
-    explicit DepthWatch(const zimo::Machine& m)
-        : m_machine(m)
-    {
-    }
     void start()
     {
         char base = 0;
         m_base = reinterpret_cast<std::uintptr_t>(&base);
     }
-    void lineStarted(int line) override
+    void beforeLineStep(const zimo::Machine&, int, zimo::RunSession& session) override
     {
-        (void)line;
-        const int depth = m_machine.run.depth + 1;
+        const int depth = session.depth() + 1;
         if (depth <= s_deepest)
             return;
         char here = 0;
@@ -99,7 +95,6 @@ public:
     }
 
 private:
-    const zimo::Machine& m_machine;
     std::uintptr_t m_base = 0;
     static inline int s_deepest = 0;
     static inline std::size_t s_stackBytes = 0;
@@ -122,14 +117,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zimo::RasterPage& page = sharedPage();
     auto machine = std::make_unique<zimo::Machine>(page);
-    DepthWatch watch(*machine);
-    machine->run.screen = &watch;
+    DepthWatch watch;
     zimo::Trace trace;
-    if (wantsTrace(data, size))
-        machine->run.trace = &trace;
-
     zimo::RunOptions options;
     options.maxSteps = MaxSteps;
+    options.gate = &watch;
+    if (wantsTrace(data, size))
+        options.trace = &trace;
     zimo::RunOutcome outcome;
     auto work = [&] {
         watch.start();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/runloop.h"
+#include "run/runloop.h"
 
 #include <functional>
 

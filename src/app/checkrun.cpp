@@ -1,6 +1,6 @@
 #include "checkrun.h"
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 #include "platform/textcodec.h"
 
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
-#include "program/runloop.h"
-#include "program/trace.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
+#include "run/trace.h"
 
 #include <cstdio>
 #include <memory>
@@ -116,8 +116,8 @@ int runHeadless(const QStringList& arguments)
     auto page = std::make_unique<RasterPage>();
     auto machine = std::make_unique<Machine>(*page);
     auto trace = std::make_unique<Trace>(traceFile.get());
-    machine->run.trace = traceFile ? trace.get() : nullptr;
     RunOptions options;
+    options.trace = traceFile ? trace.get() : nullptr;
     options.maxSteps = request.maxSteps;
     RunOutcome outcome;
     // Deeply nested replays recurse; the run gets a stack of its own that is large enough.

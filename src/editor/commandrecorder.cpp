@@ -2,8 +2,8 @@
 
 #include "recordingmessages.h"
 
-#include "interpreter/keywords.h"
-#include "interpreter/numbers.h"
+#include "program/keywords.h"
+#include "program/numbers.h"
 #include "platform/textcodec.h"
 #include "platform/workfile.h"
 #include "program/programstate.h"

@@ -14,7 +14,7 @@
 #include "thicknesspanel.h"
 #include "toolbar.h"
 
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +35,7 @@ EditorActions::EditorActions(Form1& form)
     , m_recorder(form.machine().program)
     , m_steering(form.machine(), m_recorder)
     , m_inserter(m_recorder, form.helpBuffer(), form.helpRow())
-    , m_pickers(form.machine().pen, m_steering, m_inserter)
+    , m_pickers(form.machine().drawing.pen, m_steering, m_inserter)
     , m_panels(new PanelSwitch({ form.f_krasas(), form.f_linija(), form.Frame2() }, this))
 {
     connectSteering();
@@ -127,7 +127,7 @@ void EditorActions::connectButtons()
     connect(toolbar->Command2(), &QToolButton::clicked, this, [this] {
         if (running())
             return;
-        Command2_Click(m_form.machine().page);
+        Command2_Click(m_form.machine().drawing.page);
         m_form.updatePage();
     });
     connect(toolbar->Command4(), &QToolButton::clicked, this, [this] {

@@ -1,8 +1,8 @@
 #include "figurepictures.h"
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <QPainter>
 
@@ -43,7 +43,7 @@ QRect drawFigure(Machine& m, const QString& line, int thickness)
                                 .arg(thickness)
                                 .arg(line);
     zimet_Click(m, program, RunOptions { std::nullopt, StepLimit });
-    return inkedBounds(m.page, rgb(0, 0, 0));
+    return inkedBounds(m.drawing.page, rgb(0, 0, 0));
 }
 
 QPixmap shrink(const RasterPage& page, QRect bounds, int side)

@@ -28,9 +28,9 @@
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 #include "program/messages.h"
-#include "program/reset.h"
+#include "interpreter/reset.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -189,7 +189,7 @@ void Form1::connectControls()
     connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
     // An example starts on a clean page, so Run shows exactly what it draws.
     connect(m_examples, &ExamplesMenu::exampleOpened, this, [this] {
-        Command2_Click(m_machine->page);
+        Command2_Click(m_machine->drawing.page);
         updatePage();
     });
     connect(

@@ -2,7 +2,7 @@
 
 #include "editor/commandhelp.h"
 #include "files/programhost.h"
-#include "program/runloop.h"
+#include "run/runloop.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 
 #include "commandhelp.h"
 
-#include "interpreter/keywords.h"
+#include "program/keywords.h"
 
 #include <QFile>
 #include <QRegularExpression>

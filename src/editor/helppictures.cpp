@@ -3,8 +3,8 @@
 #include "figurepictures.h"
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <QPainter>
 
@@ -77,7 +77,7 @@ QImage HelpPictures::draw(const QStringList& lines)
     m_page->setLineStyle(0);
     zimet_Click(
         *m_machine, lines.join(QStringLiteral("\r\n")), RunOptions { std::nullopt, StepLimit });
-    const Turtle& turtle = m_machine->turtle;
+    const Turtle& turtle = m_machine->drawing.turtle;
     QRect bounds = inkedBounds(*m_page, White);
     if (turtle.spriteVisible)
         bounds |= spriteBounds(turtle);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 
 #include <QObject>
 #include <QTextCursor>

@@ -3,7 +3,7 @@
 #include "commandrecorder.h"
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 #include "turtle/turtle.h"
 
 #include <Qt>
@@ -23,8 +23,8 @@ bool KeySteering::Form_KeyDown(int key, bool running)
 {
     if (running)
         return false;
-    Turtle& t = m_machine.turtle;
-    Pen& pen = m_machine.pen;
+    Turtle& t = m_machine.drawing.turtle;
+    Pen& pen = m_machine.drawing.pen;
     if (key == Space) {
         pen.penDown = !pen.penDown;
         m_sideColour = pen.penDown ? PenDownSides : PenUpSides;
@@ -56,7 +56,7 @@ void KeySteering::setKeypadHeading(int key)
         return;
     const int heading = Headings[size_t(key - Keypad1)];
     if (heading >= 0)
-        m_machine.turtle.heading = heading;
+        m_machine.drawing.turtle.heading = heading;
 }
 
 Recorded KeySteering::Form_KeyUp(int, const QString& text, bool running)
@@ -64,17 +64,17 @@ Recorded KeySteering::Form_KeyUp(int, const QString& text, bool running)
     Recorded result { text, false, {} };
     if (running)
         return result;
-    Turtle& t = m_machine.turtle;
+    Turtle& t = m_machine.drawing.turtle;
     const bool moved = t.x != t.prevX || t.y != t.prevY;
-    if (m_machine.pen.penDown) {
+    if (m_machine.drawing.pen.penDown) {
         m_band.visible = false;
-        RasterPage& page = m_machine.page;
-        page.setPenWidth(m_machine.pen.steeringThickness);
+        RasterPage& page = m_machine.drawing.page;
+        page.setPenWidth(m_machine.drawing.pen.steeringThickness);
         const QPointF from(float(t.prevX), float(t.prevY));
         const QPointF to(float(t.x), float(t.y));
         // A release without a step (a turn, Space) must not leave a dot on the page.
         if (moved)
-            page.drawLine(from, to, m_machine.pen.lineColour);
+            page.drawLine(from, to, m_machine.drawing.pen.lineColour);
         else
             page.setCurrentPoint(to);
         if (moved)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/linereading.h"
+#include "hints/linereading.h"
 
 #include <QStringList>
 #include <QSyntaxHighlighter>

@@ -4,7 +4,7 @@
 #include "twips.h"
 #include "windowmessages.h"
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 
 namespace zimo
 {

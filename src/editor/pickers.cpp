@@ -5,7 +5,7 @@
 #include "keysteering.h"
 #include "recordingmessages.h"
 
-#include "interpreter/keywords.h"
+#include "program/keywords.h"
 #include "turtle/pen.h"
 
 #include <algorithm>

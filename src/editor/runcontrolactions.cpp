@@ -10,7 +10,7 @@
 #include "stopmarks.h"
 #include "toolbar.h"
 
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QAction>
 #include <QMenu>

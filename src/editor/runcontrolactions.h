@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/snapshot.h"
+#include "run/snapshot.h"
 
 #include <QObject>
 #include <QTimer>

@@ -2,8 +2,8 @@
 
 #include "runscreen.h"
 
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <QMetaObject>
 #include <QThread>
@@ -37,11 +37,12 @@ void RunController::start(const QString& text, const RunOptions& options, bool f
         return;
     m_stop.store(false);
     m_control.prepare(firstStepOnly);
-    m_machine.run.screen = m_screen.get();
-    m_machine.run.stop = &m_stop;
-    m_machine.run.gate = &m_control;
-    m_thread = QThread::create([this, text, options] {
-        const RunOutcome outcome = zimet_Click(m_machine, text, options);
+    RunOptions wired = options;
+    wired.screen = m_screen.get();
+    wired.stop = &m_stop;
+    wired.gate = &m_control;
+    m_thread = QThread::create([this, text, wired] {
+        const RunOutcome outcome = zimet_Click(m_machine, text, wired);
         m_screen->publish();
         // The run's last act: whoever takes this lock afterwards sees all it wrote.
         std::lock_guard lock(m_endMutex);
@@ -83,9 +84,6 @@ void RunController::endRun()
     }
     delete m_thread;
     m_thread = nullptr;
-    m_machine.run.screen = nullptr;
-    m_machine.run.stop = nullptr;
-    m_machine.run.gate = nullptr;
     emit finished(m_outcome);
 }
 

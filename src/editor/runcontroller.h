@@ -1,7 +1,7 @@
 #pragma once
 
-#include "program/runcontrol.h"
-#include "program/runloop.h"
+#include "run/runcontrol.h"
+#include "run/runloop.h"
 
 #include <QObject>
 

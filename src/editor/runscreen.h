@@ -2,7 +2,7 @@
 
 #include "pageframe.h"
 
-#include "program/screen.h"
+#include "run/screen.h"
 
 #include <atomic>
 #include <chrono>

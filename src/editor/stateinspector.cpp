@@ -2,7 +2,7 @@
 
 #include "runcontrolmessages.h"
 
-#include "program/snapshot.h"
+#include "run/snapshot.h"
 
 #include <QHeaderView>
 #include <QPixmap>

@@ -1,8 +1,7 @@
 #include "arguments.h"
 
-#include "numbers.h"
-
 #include "program/messages.h"
+#include "program/numbers.h"
 #include "program/programstate.h"
 #include "program/runerror.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "value.h"
+#include "program/value.h"
 
 #include <QStringView>
 

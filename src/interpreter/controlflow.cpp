@@ -1,15 +1,13 @@
 #include "controlflow.h"
 
-#include "arguments.h"
-#include "dispatcher.h"
-#include "keywords.h"
-#include "numbers.h"
-#include "variables.h"
-
-#include "program/machine.h"
+#include "interpreter/arguments.h"
+#include "interpreter/dispatcher.h"
+#include "interpreter/machine.h"
+#include "interpreter/movementcommands.h"
+#include "program/keywords.h"
 #include "program/messages.h"
+#include "program/numbers.h"
 #include "program/runerror.h"
-#include "turtle/movement.h"
 
 #include <optional>
 

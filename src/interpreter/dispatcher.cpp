@@ -1,16 +1,12 @@
 #include "dispatcher.h"
 
-#include "controlflow.h"
-#include "keywords.h"
-#include "loops.h"
-#include "variables.h"
-
-#include "program/machine.h"
-#include "program/runloop.h"
-#include "turtle/figures.h"
-#include "turtle/floodfill.h"
-#include "turtle/movement.h"
-#include "turtle/pencommands.h"
+#include "interpreter/controlflow.h"
+#include "interpreter/figurecommands.h"
+#include "interpreter/loops.h"
+#include "interpreter/machine.h"
+#include "interpreter/movementcommands.h"
+#include "interpreter/pencommands.h"
+#include "program/keywords.h"
 
 namespace zimo
 {
@@ -40,9 +36,9 @@ void citas_komandas(Machine& m, int& q)
     if (plain(KSamazinat))
         changeVariable(m, q, -1);
     if (on(KPaslepts))
-        m.turtle.spriteVisible = false;
+        m.drawing.turtle.spriteVisible = false;
     if (on(KRedzams))
-        m.turtle.spriteVisible = true;
+        m.drawing.turtle.spriteVisible = true;
     if (plain(KLinijasKrasa) && !on(KFona))
         linijas_krasa(m, q);
     if (plain(KFonaKrasa))
@@ -50,7 +46,7 @@ void citas_komandas(Machine& m, int& q)
     if (plain(KBiezums))
         biezums(m, q);
     if (plain(KPauze))
-        pauze(m, numericArgument(m, 1, q));
+        pauseCommand(m, q);
     if (plain(KKrasot))
         krasot(m, q);
     if (plain(KLenkis) && !on(KPa))

@@ -1,14 +1,12 @@
 #include "loops.h"
 
-#include "arguments.h"
-#include "keywords.h"
-#include "numbers.h"
-#include "variables.h"
-
-#include "program/machine.h"
+#include "interpreter/arguments.h"
+#include "interpreter/linestepper.h"
+#include "interpreter/machine.h"
+#include "program/keywords.h"
 #include "program/messages.h"
+#include "program/numbers.h"
 #include "program/runerror.h"
-#include "program/runloop.h"
 
 namespace zimo
 {
@@ -32,7 +30,7 @@ int plainInt16Field(const ProgramState& p, int q)
 bool replay(Machine& m, int from, int to)
 {
     for (int b = from; b <= to; ++b) {
-        lineStep(m, b);
+        m.stepper->lineStep(b);
         if (m.program.jumpFlag)
             return false;
     }

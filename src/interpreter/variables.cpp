@@ -1,8 +1,7 @@
 #include "variables.h"
 
-#include "arguments.h"
-
-#include "program/machine.h"
+#include "interpreter/arguments.h"
+#include "interpreter/machine.h"
 #include "program/messages.h"
 #include "program/runerror.h"
 
@@ -52,11 +51,11 @@ const double* stparverst(const Machine& m, const Value& ko)
         return nullptr;
     const QString& name = ko.text();
     if (name == u"lenkis")
-        return &m.turtle.heading;
+        return &m.drawing.turtle.heading;
     if (name == u"x")
-        return &m.turtle.x;
+        return &m.drawing.turtle.x;
     if (name == u"y")
-        return &m.turtle.y;
+        return &m.drawing.turtle.y;
     return nullptr;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "numbers.h"
-#include "value.h"
+#include "program/numbers.h"
+#include "program/value.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "interpreter/numbers.h"
+#include "program/numbers.h"
 #include "platform/textcodec.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "programstate.h"
 
-#include "messages.h"
-#include "runerror.h"
+#include "program/messages.h"
+#include "program/runerror.h"
 
 namespace zimo
 {

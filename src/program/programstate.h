@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/keywords.h"
+#include "program/keywords.h"
 
 #include <QString>
 

@@ -1,11 +1,7 @@
 #include "floodfill.h"
 
-#include "pen.h"
-
-#include "interpreter/variables.h"
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/trace.h"
+#include "turtle/drawing.h"
 
 #include <cmath>
 #include <cstdint>
@@ -72,43 +68,39 @@ long long aizpildit_kartu(RasterPage& page, std::uint32_t border, std::uint32_t 
 
 } // namespace
 
-long long aizpildit(Machine& m, double x, double y, Colour border, Colour fill)
+long long aizpildit(Drawing& d, double x, double y, Colour border, Colour fill)
 {
-    RasterPage& page = m.page;
+    RasterPage& page = d.page;
     const double sx = roundHalfEven(x);
     const double sy = roundHalfEven(y);
     // A seed farther than one pixel outside the page reaches no pixel of it.
     const bool reachable = sx >= -1 && sy >= -1 && sx <= page.width() && sy <= page.height();
     if (reachable)
         page.drawPoint(sx, sy, fill);
-    std::vector<FillPoint>& current = m.fillCurrent;
-    std::vector<FillPoint>& next = m.fillNext;
+    std::vector<FillPoint>& current = d.fillCurrent;
+    std::vector<FillPoint>& next = d.fillNext;
     current.clear();
     if (reachable)
         current.push_back({ int(sx), int(sy) });
-    const double pacing = fromFixed(m.pen.atrums) / 20.0;
+    if (d.sink)
+        d.sink->fillLayer(current, fill, page.penWidth());
+    const double pacing = fromFixed(d.pen.atrums) / 20.0;
     long long total = 0;
     long long count = 0;
     do {
-        m.checkStop();
+        if (d.pacer)
+            d.pacer->fillLayerStarting();
         count = aizpildit_kartu(page, toPixel(border), toPixel(fill), fill, current, next);
         total += count;
-        m.screen().fillLayer(pacing);
+        if (d.sink && count != 0)
+            d.sink->fillLayer(next, fill, page.penWidth());
+        if (d.pacer)
+            d.pacer->fillLayerDone(pacing);
         current.swap(next);
     } while (count != 0);
+    if (d.sink)
+        d.sink->filled(sx, sy, border, fill, total);
     return total;
-}
-
-void krasot(Machine& m, int q)
-{
-    const double x = numericArgument(m, 1, q);
-    const double y = numericArgument(m, 2, q);
-    const Colour border = colourOfNumber(numericArgument(m, 3, q));
-    m.pen.lineColour = border;
-    const Colour fill = colourOfNumber(numericArgument(m, 4, q));
-    const long long painted = aizpildit(m, x, y, border, fill);
-    if (m.run.trace)
-        m.run.trace->fill(roundHalfEven(x), roundHalfEven(y), border, fill, painted);
 }
 
 } // namespace zimo

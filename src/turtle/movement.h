@@ -3,24 +3,19 @@
 namespace zimo
 {
 
-class Machine;
+class Drawing;
 
-/// Movement commands of line q: line style, the four screen directions and the forward
-/// move, each with its pen line unless the line says "parvietot ".
-void liniju_zimesana(Machine& m, int& q);
+/// Moves the turtle d pixels along the screen direction (dx, dy) and turns it to heading;
+/// the pen line follows unless withPen is off.
+void moveAlong(Drawing& d, double dx, double dy, double distance, double heading, bool withPen);
+/// Moves the turtle d pixels along its heading; the pen line follows unless withPen is off.
+void moveForward(Drawing& d, double distance, bool withPen);
 
-/// The pen line from the previous position to the current one.
-void draw_line(Machine& m);
-
-/// A segment on the page in the line colour with the page's pen; it goes into the trace.
-void drawSegment(Machine& m, double x1, double y1, double x2, double y2);
-/// A segment from the page's current drawing point to (x, y).
-void segmentTo(Machine& m, double x, double y);
-
-/// Heading and position sections of the dispatcher.
-void setHeading(Machine& m, int q);
-void turnLeft(Machine& m, int q);
-void turnRight(Machine& m, int q);
-void koordinatas(Machine& m, int q);
+/// Sets the heading from the user's angle (0 right, 90 up).
+void setAngle(Drawing& d, double userAngle);
+/// Turns the turtle by degrees, counter-clockwise on the screen for positive ones.
+void turnBy(Drawing& d, double degrees);
+/// Puts the turtle at (x, y) without drawing.
+void moveTo(Drawing& d, double x, double y);
 
 } // namespace zimo

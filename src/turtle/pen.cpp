@@ -53,4 +53,13 @@ Colour colourOfNumber(double number)
     return ColourTable[size_t(roundHalfEven(number - 1))];
 }
 
+int colourNumberOf(Colour colour)
+{
+    for (size_t i = 0; i < ColourTable.size(); ++i) {
+        if (ColourTable[i] == colour)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
 } // namespace zimo

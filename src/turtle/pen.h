@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/numbers.h"
+#include "platform/fixedpoint.h"
 #include "platform/colour.h"
 
 #include <array>
@@ -14,6 +14,8 @@ extern const std::array<Colour, 36> ColourTable;
 
 /// The colour-number rule: above 36 counts as 36, below 1 as 1, then the nearest entry.
 Colour colourOfNumber(double number);
+/// The number 1..36 of a colour in the colour table, 0 when it is none of them.
+int colourNumberOf(Colour colour);
 
 /// Pen state that is not held by the page itself (the page holds width, style and
 /// background).

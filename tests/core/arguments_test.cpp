@@ -1,5 +1,5 @@
 #include "interpreter/arguments.h"
-#include "interpreter/numbers.h"
+#include "program/numbers.h"
 #include "program/programstate.h"
 #include "program/runerror.h"
 

@@ -11,7 +11,7 @@ TEST(Conditional, ComparesTheLeftNameWithTheRightNumber)
         Session s;
         s.run({ QStringLiteral("koordinatas %1,10").arg(x),
             "ja x>200 tad biezums 5 citadi biezums 3" });
-        EXPECT_EQ(s.m().page.penWidth(), width) << x;
+        EXPECT_EQ(s.m().drawing.page.penWidth(), width) << x;
     }
 }
 
@@ -19,11 +19,11 @@ TEST(Conditional, WithoutElseAFalseConditionDoesNothing)
 {
     Session s;
     s.run({ "ja x<5 tad biezums 5" });
-    EXPECT_EQ(s.m().page.penWidth(), 1);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 1);
     s.run({ "ja x=394.5 tad biezums 5" });
-    EXPECT_EQ(s.m().page.penWidth(), 1) << "the right operand 394.5 is a name worth 1";
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 1) << "the right operand 394.5 is a name worth 1";
     s.run({ "ja y>x tad biezums 5 citadi biezums 2" });
-    EXPECT_EQ(s.m().page.penWidth(), 2) << "y (306.5) is not above x (394.5)";
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 2) << "y (306.5) is not above x (394.5)";
 }
 
 TEST(Conditional, BlanksAroundTheOperatorBelongToTheOperands)
@@ -31,24 +31,24 @@ TEST(Conditional, BlanksAroundTheOperatorBelongToTheOperands)
     Session s;
     s.run({ "ja x > 200 tad biezums 5 citadi biezums 3" });
     // "x " is an unknown name worth 1, " 200" fails the digit test and is worth 1 too.
-    EXPECT_EQ(s.m().page.penWidth(), 3);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 3);
     s.run({ "ja x = 200 tad biezums 5 citadi biezums 3" });
-    EXPECT_EQ(s.m().page.penWidth(), 5);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 5);
 }
 
 TEST(Conditional, TheAngleIsComparedAsTheUserSeesIt)
 {
     Session s;
     s.run({ "lenkis 90", "ja lenkis=90 tad biezums 4" });
-    EXPECT_EQ(s.m().page.penWidth(), 4);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 4);
 }
 
 TEST(Conditional, BranchesRunThroughBothProceduresAndTheLineIsRestored)
 {
     Session s;
     s.run({ "ja x>1 tad uz augsu 5", "ja x<1 tad uz augsu 50 citadi pa labi 7" });
-    EXPECT_EQ(s.m().turtle.y, 301.5);
-    EXPECT_EQ(s.m().turtle.x, 401.5) << "the else text \"di pa labi 7\" still holds the keyword";
+    EXPECT_EQ(s.m().drawing.turtle.y, 301.5);
+    EXPECT_EQ(s.m().drawing.turtle.x, 401.5) << "the else text \"di pa labi 7\" still holds the keyword";
     EXPECT_EQ(s.m().program.lines[2], u"ja x<1 tad uz augsu 50 citadi pa labi 7");
 }
 
@@ -57,9 +57,9 @@ TEST(Conditional, NestedConditionalsEvaluateInTheBranch)
     Session s;
     s.run(
         { "palielinat vertibu a,1", "palielinat vertibu b,2", "ja a=1 tad ja b=2 tad biezums 5" });
-    EXPECT_EQ(s.m().page.penWidth(), 5);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 5);
     s.run({ "palielinat vertibu a,1", "ja a=1 tad ja b=2 tad biezums 5" });
-    EXPECT_EQ(s.m().page.penWidth(), 1);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 1);
 }
 
 TEST(Conditional, EndActsWhateverTheCondition)
@@ -118,7 +118,7 @@ TEST(Jump, LaterTestsOfTheSameCallReadTheLabelLine)
     // and the label line itself never gets a step of its own.
     EXPECT_EQ(s.events("seg").size(), 105);
     EXPECT_EQ(s.steps(), QList<int> { 1 });
-    EXPECT_EQ(s.m().page.penWidth(), 1);
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 1);
 }
 
 TEST(Procedure, NamesAreFoundInsideOtherWordsAndTwoNamesCallTwice)

@@ -1,11 +1,11 @@
 // The example programs that ship with Zimo: each is stored as the program saves files, runs to
 // its end and draws. A check that every example must pass is one more TEST_P here.
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -43,8 +43,8 @@ TEST(Flower, FivePetalsIn105StepsAroundTheTurtle)
     for (const Segment& seg : segs)
         farthest = std::max(farthest, std::hypot(seg.x2 - X0, seg.y2 - Y0));
     EXPECT_NEAR(farthest, 50, 0.1);
-    EXPECT_EQ(s.m().turtle.x, X0);
-    EXPECT_NEAR(s.m().turtle.heading, 180.48, 0.01);
+    EXPECT_EQ(s.m().drawing.turtle.x, X0);
+    EXPECT_NEAR(s.m().drawing.turtle.heading, 180.48, 0.01);
     EXPECT_EQ(s.events("wait").first(), u"wait 60.000");
 }
 
@@ -69,15 +69,15 @@ TEST(Star, ClosedFivePointedStarForAnyUnknownType)
         EXPECT_EQ(segs.first().y1, Y0 - 75);
         EXPECT_NEAR(segs.last().x2, X0, 1e-3);
         EXPECT_NEAR(segs.last().y2, Y0 - 75, 1e-3);
-        EXPECT_EQ(s.m().turtle.heading, 270);
-        EXPECT_EQ(s.m().turtle.x, X0);
+        EXPECT_EQ(s.m().drawing.turtle.heading, 270);
+        EXPECT_EQ(s.m().drawing.turtle.x, X0);
     }
     Session s;
     s.run({ "zvaigzne 2,50,50" });
     EXPECT_EQ(segments(s).size(), 7);
     s.run({ "zvaigzne 3,50,50" });
     EXPECT_EQ(segments(s).size(), 11);
-    EXPECT_EQ(s.m().turtle.heading, 270);
+    EXPECT_EQ(s.m().drawing.turtle.heading, 270);
 }
 
 TEST(Polygon, ASquareStandsOnACornerAndClosesExactly)
@@ -134,11 +134,11 @@ TEST(SineWave, StepsAndTheTurtlesMoveAlongItsRow)
     Session s;
     s.run({ "sinusoida 100,50,5" });
     EXPECT_EQ(segments(s).size(), 101);
-    EXPECT_NEAR(s.m().turtle.x, X0 - 101, 1e-6) << "heading 360 draws towards smaller x";
-    EXPECT_EQ(s.m().turtle.y, Y0);
+    EXPECT_NEAR(s.m().drawing.turtle.x, X0 - 101, 1e-6) << "heading 360 draws towards smaller x";
+    EXPECT_EQ(s.m().drawing.turtle.y, Y0);
     s.run({ "lenkis 0", "sinusoida 0,50,5" });
     EXPECT_EQ(segments(s).size(), 1);
-    EXPECT_NEAR(s.m().turtle.x, X0 + 1, 1e-9);
+    EXPECT_NEAR(s.m().drawing.turtle.x, X0 + 1, 1e-9);
 }
 
 TEST(Spiral, TenTurnsIn3142Steps)

@@ -26,9 +26,9 @@ TEST(FloodFill, TheHelpExampleFillsTheEmptyPageAndKeepsTheLineColourBlack)
     Session s;
     s.run({ "linijas krasa 10", "krasot 300,200,1,22" });
     EXPECT_EQ(s.events("fill"), QStringList { "fill 300 200 b=#000000 f=#FFFF00 n=483656" });
-    EXPECT_EQ(s.m().page.pixel(0, 0), Yellow);
-    EXPECT_EQ(s.m().page.pixel(788, 612), Yellow);
-    EXPECT_EQ(s.m().pen.lineColour, 0u);
+    EXPECT_EQ(s.m().drawing.page.pixel(0, 0), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(788, 612), Yellow);
+    EXPECT_EQ(s.m().drawing.pen.lineColour, 0u);
 }
 
 TEST(FloodFill, ABorderOfTheBorderColourContainsIt)
@@ -36,25 +36,25 @@ TEST(FloodFill, ABorderOfTheBorderColourContainsIt)
     Session s;
     s.run(with(Square, { "krasot 125,125,1,22" }));
     EXPECT_EQ(s.events("fill"), QStringList { "fill 125 125 b=#000000 f=#FFFF00 n=2400" });
-    EXPECT_EQ(s.m().page.pixel(101, 101), Yellow);
-    EXPECT_EQ(s.m().page.pixel(100, 100), 0u);
-    EXPECT_EQ(s.m().page.pixel(99, 99), rgb(255, 255, 255));
+    EXPECT_EQ(s.m().drawing.page.pixel(101, 101), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(100, 100), 0u);
+    EXPECT_EQ(s.m().drawing.page.pixel(99, 99), rgb(255, 255, 255));
 }
 
 TEST(FloodFill, ABorderOfAnotherColourDoesNotContainIt)
 {
     Session s;
     s.run(with(QStringList { "linijas krasa 10" } + Square, { "krasot 125,125,1,22" }));
-    EXPECT_EQ(s.m().page.pixel(5, 5), Yellow);
-    EXPECT_EQ(s.m().page.pixel(100, 120), Yellow) << "the red line is painted over too";
+    EXPECT_EQ(s.m().drawing.page.pixel(5, 5), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(100, 120), Yellow) << "the red line is painted over too";
 }
 
 TEST(FloodFill, ADiagonalBorderHoldsAFourNeighbourFill)
 {
     Session s;
     s.run({ "koordinatas 0,0", "lenkis 315", "uz prieksu 1000", "krasot 10,300,1,22" });
-    EXPECT_EQ(s.m().page.pixel(5, 400), Yellow);
-    EXPECT_EQ(s.m().page.pixel(400, 5), rgb(255, 255, 255));
+    EXPECT_EQ(s.m().drawing.page.pixel(5, 400), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(400, 5), rgb(255, 255, 255));
 }
 
 TEST(FloodFill, RepeatingAFillPaintsNothingNew)
@@ -70,18 +70,18 @@ TEST(FloodFill, ASeedOnTheBorderPaintsItAndSpreadsToBothSides)
 {
     Session s;
     s.run(with(Square, { "krasot 125,100,1,22" }));
-    EXPECT_EQ(s.m().page.pixel(125, 100), Yellow);
-    EXPECT_EQ(s.m().page.pixel(125, 101), Yellow);
-    EXPECT_EQ(s.m().page.pixel(125, 99), Yellow);
-    EXPECT_EQ(s.m().page.pixel(126, 100), 0u) << "the rest of the border stays";
+    EXPECT_EQ(s.m().drawing.page.pixel(125, 100), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(125, 101), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(125, 99), Yellow);
+    EXPECT_EQ(s.m().drawing.page.pixel(126, 100), 0u) << "the rest of the border stays";
 }
 
 TEST(FloodFill, AWidePenCoversThinBorders)
 {
     Session s;
     s.run(with(Square, { "biezums 3", "krasot 125,101,1,22" }));
-    EXPECT_EQ(s.m().page.pixel(125, 100), Yellow) << "the seed's dot paints over the border";
-    EXPECT_EQ(s.m().page.pixel(125, 99), rgb(255, 255, 255));
+    EXPECT_EQ(s.m().drawing.page.pixel(125, 100), Yellow) << "the seed's dot paints over the border";
+    EXPECT_EQ(s.m().drawing.page.pixel(125, 99), rgb(255, 255, 255));
 }
 
 TEST(FloodFill, SeedsOutsideThePageFillFromTheEdgeOrNotAtAll)
@@ -91,9 +91,9 @@ TEST(FloodFill, SeedsOutsideThePageFillFromTheEdgeOrNotAtAll)
     EXPECT_EQ(s.events("fill"),
         (QStringList { "fill 1000000000000 5 b=#000000 f=#FFFF00 n=0",
             "fill 5 900 b=#000000 f=#FFFF00 n=0" }));
-    EXPECT_EQ(s.m().page.pixel(5, 5), rgb(255, 255, 255));
+    EXPECT_EQ(s.m().drawing.page.pixel(5, 5), rgb(255, 255, 255));
     s.run({ "krasot 789,5,1,22" });
-    EXPECT_EQ(s.m().page.pixel(788, 5), Yellow) << "one pixel outside starts at the edge";
+    EXPECT_EQ(s.m().drawing.page.pixel(788, 5), Yellow) << "one pixel outside starts at the edge";
 }
 
 TEST(FloodFill, ColourNumbersAreClampedAndAShortLineRepeatsItsLastField)

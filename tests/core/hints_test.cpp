@@ -1,7 +1,7 @@
 // Hints as data: every tests/hints/<case>.zkf gives exactly the "N: MESSAGE" lines of
 // <case>.hints beside it; and programs that do what they mean give none.
 
-#include "interpreter/hints.h"
+#include "hints/hints.h"
 #include "platform/textcodec.h"
 
 #include <QDir>

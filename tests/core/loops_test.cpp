@@ -54,8 +54,8 @@ TEST(CountedLoop, NestedLoopsMultiplyAndBothVariablesResolve)
     s.run(
         { "no b=1 lidz 3", "no a=1 lidz 2", "pa kreisi a", "uz augsu b", "nakosais", "nakosais" });
     EXPECT_EQ(s.steps().count(3), 6);
-    EXPECT_EQ(s.m().turtle.x, 394.5 - 3 * (1 + 2));
-    EXPECT_EQ(s.m().turtle.y, 306.5 - 2 * (1 + 2 + 3));
+    EXPECT_EQ(s.m().drawing.turtle.x, 394.5 - 3 * (1 + 2));
+    EXPECT_EQ(s.m().drawing.turtle.y, 306.5 - 2 * (1 + 2 + 3));
     EXPECT_EQ(s.m().program.forDepth, 0);
 }
 

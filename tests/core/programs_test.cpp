@@ -3,9 +3,9 @@
 
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
-#include "program/runloop.h"
-#include "program/trace.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
+#include "run/trace.h"
 #include "stepper.h"
 
 #include <QDir>
@@ -43,8 +43,8 @@ std::string runToTrace(const QString& path)
     auto page = std::make_unique<RasterPage>();
     auto machine = std::make_unique<Machine>(*page);
     Trace trace;
-    machine->run.trace = &trace;
     RunOptions options;
+    options.trace = &trace;
     options.maxSteps = 10'000'000;
     zimet_Click(*machine, programTextFromFile(readAll(path)), options);
     return trace.text();

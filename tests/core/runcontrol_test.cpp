@@ -2,7 +2,7 @@
 
 #include "stepper.h"
 
-#include "interpreter/numbers.h"
+#include "program/numbers.h"
 
 #include <gtest/gtest.h>
 

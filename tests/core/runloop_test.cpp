@@ -77,8 +77,8 @@ TEST(RunLoop, EndOnAnEarlyLineRunsOnlyTheLaterTestsOfTheLastLine)
     Session s;
     s.run(program);
     EXPECT_EQ(s.steps(), (QList<int> { 1, 2, 3 }));
-    EXPECT_EQ(s.m().page.penWidth(), 4) << "test 11 reads the last line";
-    EXPECT_EQ(s.m().turtle.y, 306.5 - 3) << "its movement is not carried out";
+    EXPECT_EQ(s.m().drawing.page.penWidth(), 4) << "test 11 reads the last line";
+    EXPECT_EQ(s.m().drawing.turtle.y, 306.5 - 3) << "its movement is not carried out";
 }
 
 TEST(RunLoop, AThousandLinesRunAndOneMoreIsRefusedBeforeAnything)
@@ -142,8 +142,8 @@ TEST(RunLoop, ASecondRunDrawsOverTheFirstFromTheMiddle)
     Session s;
     s.run({ "uz augsu 100" });
     s.run({ "pa labi 100" });
-    EXPECT_EQ(s.m().page.pixel(394, 250), 0u);
-    EXPECT_EQ(s.m().page.pixel(450, 306), 0u);
+    EXPECT_EQ(s.m().drawing.page.pixel(394, 250), 0u);
+    EXPECT_EQ(s.m().drawing.page.pixel(450, 306), 0u);
 }
 
 TEST(RunLoop, EntriesOfALongerEarlierProgramNeverRun)

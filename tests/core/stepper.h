@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runcontrol.h"
-#include "program/runloop.h"
-#include "program/trace.h"
+#include "interpreter/machine.h"
+#include "run/runcontrol.h"
+#include "run/runloop.h"
+#include "run/trace.h"
 
 #include <QThread>
 
@@ -29,12 +29,6 @@ public:
     RunControl control { [this](int line) { paused(line); } };
     RunOutcome outcome;
 
-    Stepper()
-    {
-        machine->run.trace = &trace;
-        machine->run.stop = &stop;
-        machine->run.gate = &control;
-    }
     ~Stepper()
     {
         stop.store(true);
@@ -49,6 +43,9 @@ public:
         m_thread.reset(QThread::create([this, text, maxSteps] {
             RunOptions options;
             options.maxSteps = maxSteps;
+            options.trace = &trace;
+            options.stop = &stop;
+            options.gate = &control;
             outcome = zimet_Click(*machine, text, options);
             std::lock_guard lock(m_mutex);
             m_done = true;

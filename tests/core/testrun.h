@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
-#include "program/trace.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
+#include "run/trace.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,15 +21,13 @@ struct Session {
     std::unique_ptr<Trace> trace = std::make_unique<Trace>();
     RunOutcome outcome;
 
-    Session() { machine->run.trace = trace.get(); }
-
     /// Runs lines joined with CR LF, as the Run button does.
     RunOutcome& run(const QStringList& lines, std::int64_t maxSteps = 100000)
     {
         trace = std::make_unique<Trace>();
-        machine->run.trace = trace.get();
         RunOptions options;
         options.maxSteps = maxSteps;
+        options.trace = trace.get();
         outcome = zimet_Click(*machine, lines.join(QStringLiteral("\r\n")), options);
         return outcome;
     }

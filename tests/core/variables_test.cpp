@@ -35,8 +35,8 @@ TEST(Variables, AVariableMovesTheTurtle)
 {
     Session s;
     s.run({ "uz prieksu c", "palielinat vertibu a,5", "samazinat vertibu a,2", "uz augsu a" });
-    EXPECT_NEAR(s.m().turtle.x, 789 / 2.0 - 1, 1e-6) << "an unknown name is worth 1, facing left";
-    EXPECT_NEAR(s.m().turtle.y, 613 / 2.0 - 3, 1e-6);
+    EXPECT_NEAR(s.m().drawing.turtle.x, 789 / 2.0 - 1, 1e-6) << "an unknown name is worth 1, facing left";
+    EXPECT_NEAR(s.m().drawing.turtle.y, 613 / 2.0 - 3, 1e-6);
 }
 
 TEST(Variables, BuiltInNamesWinAndOthersAreCaseSensitive)

@@ -23,8 +23,8 @@ struct WorkFileRun : testing::Test {
     RunOutcome& run(const QString& text)
     {
         s.trace = std::make_unique<Trace>();
-        s.m().run.trace = s.trace.get();
         RunOptions options;
+        options.trace = s.trace.get();
         options.workFile = dir.filePath(QStringLiteral("komandas.zkf"));
         options.maxSteps = 1000;
         s.outcome = zimet_Click(s.m(), text, options);

@@ -1,9 +1,9 @@
 #include "editor/commandhelp.h"
 #include "editor/helpcontent.h"
-#include "interpreter/keywords.h"
+#include "program/keywords.h"
 #include "platform/rasterpage.h"
-#include "program/machine.h"
-#include "program/runloop.h"
+#include "interpreter/machine.h"
+#include "run/runloop.h"
 
 #include <QRegularExpression>
 

@@ -41,20 +41,20 @@ TEST(ClearingButtons, ClearedPageIsWhiteAndTheTurtleStays)
     SteeringDesk d;
     d.tap(KeySteering::Up, 10);
     d.page.setBackground(zimo::rgb(0, 0, 255));
-    const double x = d.m.turtle.x;
+    const double x = d.m.drawing.turtle.x;
     zimo::Command2_Click(d.page);
     EXPECT_EQ(d.inkedPixels(), 0);
-    EXPECT_EQ(d.m.turtle.x, x);
-    EXPECT_TRUE(d.m.turtle.spriteVisible);
+    EXPECT_EQ(d.m.drawing.turtle.x, x);
+    EXPECT_TRUE(d.m.drawing.turtle.spriteVisible);
 }
 
 TEST(ColourPicker, OkBeforeAnyBoxWritesZeroAndBlack)
 {
     SteeringDesk d;
-    d.m.pen.lineColour = zimo::rgb(0, 255, 0);
+    d.m.drawing.pen.lineColour = zimo::rgb(0, 255, 0);
     d.take(d.pickers.krasas_ok_Click(d.text));
     EXPECT_EQ(d.text, u"linijas krasa 0\r\n");
-    EXPECT_EQ(d.m.pen.lineColour, zimo::rgb(0, 0, 0));
+    EXPECT_EQ(d.m.drawing.pen.lineColour, zimo::rgb(0, 0, 0));
     EXPECT_EQ(d.help.command, u"linijas krasa");
     EXPECT_EQ(d.help.help, u"1-36");
 }
@@ -64,12 +64,12 @@ TEST(ColourPicker, TenthBoxThenOkMakesSteeringRed)
     SteeringDesk d;
     d.pickers.k_lauks_Click(9);
     EXPECT_EQ(d.pickers.state().colourCaption(), u"10.krāsa");
-    EXPECT_EQ(d.m.pen.lineColour, zimo::rgb(0, 0, 0)) << "a box only previews";
+    EXPECT_EQ(d.m.drawing.pen.lineColour, zimo::rgb(0, 0, 0)) << "a box only previews";
     d.take(d.pickers.krasas_ok_Click(d.text));
     EXPECT_EQ(d.text, u"linijas krasa 10\r\n");
     EXPECT_EQ(d.steering.rubberBand().colour, zimo::rgb(255, 0, 0));
     d.tap(KeySteering::Up, 2);
-    EXPECT_EQ(d.page.pixel(int(d.m.turtle.x) + 1, int(d.m.turtle.y)), zimo::rgb(255, 0, 0));
+    EXPECT_EQ(d.page.pixel(int(d.m.drawing.turtle.x) + 1, int(d.m.drawing.turtle.y)), zimo::rgb(255, 0, 0));
 }
 
 TEST(ThicknessPicker, OkWritesTheValueButSteeringStaysThin)
@@ -81,7 +81,7 @@ TEST(ThicknessPicker, OkWritesTheValueButSteeringStaysThin)
     EXPECT_EQ(d.help.command, u"biezums");
     EXPECT_EQ(d.help.help, u"cik liels");
     d.tap(KeySteering::Up, 5);
-    EXPECT_EQ(d.m.pen.steeringThickness, 1);
+    EXPECT_EQ(d.m.drawing.pen.steeringThickness, 1);
     EXPECT_EQ(d.inkedPixels(), 21) << "20 pixels long, one wide";
 }
 

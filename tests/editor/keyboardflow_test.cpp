@@ -12,7 +12,7 @@
 #include "editor/statusrow.h"
 #include "editor/stylepanel.h"
 #include "editor/thicknesspanel.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -8,7 +8,7 @@
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -128,7 +128,7 @@ TEST(UndoRedo, OneKeyboardStepIsOneStepWithItsAngleLine)
     d.redo()->trigger();
     EXPECT_EQ(d.box(), u"lenkis 45\nuz prieksu 4\n");
     EXPECT_EQ(d.workFile(), u"lenkis 45\r\nuz prieksu 4\r\n");
-    EXPECT_NE(d.w.machine().turtle.x, 394.5) << "the turtle is not undone";
+    EXPECT_NE(d.w.machine().drawing.turtle.x, 394.5) << "the turtle is not undone";
 }
 
 TEST(UndoRedo, TypingLoadingAndNewProgramAreStepsToo)
@@ -207,7 +207,7 @@ TEST(RecordingNotices, AFullLineArrayIsToldWithoutTakingTheKeyboard)
     EXPECT_TRUE(d.w.statusRow()->zinojums()->text().contains(u"1000"));
     EXPECT_TRUE(d.takeMessages().isEmpty());
     d.stepUp();
-    EXPECT_EQ(d.w.machine().turtle.y, 306.5 - 40) << "the next keys still steer";
+    EXPECT_EQ(d.w.machine().drawing.turtle.y, 306.5 - 40) << "the next keys still steer";
     d.w.machine().program.lineCount = 0;
     d.sample(1);
     EXPECT_TRUE(d.w.statusRow()->zinojums()->isHidden()) << "a line that goes in ends it";

@@ -1,7 +1,7 @@
 #include "steeringdesk.h"
 
 #include "editor/recordingmessages.h"
-#include "program/runloop.h"
+#include "run/runloop.h"
 #include "turtle/turtle.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ TEST(KeySteering, TenStepsStraightUpDrawOneLineAndRecordIt)
     SteeringDesk d;
     d.text = QStringLiteral("pa labi 10"); // no line end: the step still gets a line of its own
     d.tap(Keypad8);
-    const double x0 = d.m.turtle.x, y0 = d.m.turtle.y;
+    const double x0 = d.m.drawing.turtle.x, y0 = d.m.drawing.turtle.y;
     for (int i = 0; i < 10; ++i)
         d.steering.Form_KeyDown(KeySteering::Up, false);
     EXPECT_TRUE(d.steering.rubberBand().visible);
@@ -53,7 +53,7 @@ TEST(KeySteering, TurningAndSpaceAloneRecordAndDrawNothing)
     SteeringDesk d;
     d.tap(KeySteering::Left, 5);
     d.tap(KeySteering::Right, 2);
-    EXPECT_EQ(d.m.turtle.displayAngle, 183);
+    EXPECT_EQ(d.m.drawing.turtle.displayAngle, 183);
     d.tap(KeySteering::Space);
     EXPECT_EQ(d.steering.sideColour(), KeySteering::PenUpSides);
     d.tap(KeySteering::Space);
@@ -69,7 +69,7 @@ TEST(KeySteering, PenUpStepRecordsRoundedCoordinatesAndDrawsNothing)
     d.tap(Keypad9);
     d.tap(KeySteering::Up, 10);
     EXPECT_EQ(d.steering.rubberBand().to, QPointF()) << "the band stays where it lay";
-    d.m.turtle.y = 199.5;
+    d.m.drawing.turtle.y = 199.5;
     d.tap(KeySteering::Up, 0);
     // (394.5, 306.5) plus 40 pixels at 45 degrees, then a half rounded to even.
     EXPECT_EQ(d.text, u"koordinatas 423,278\r\nkoordinatas 423,200\r\n");
@@ -79,20 +79,20 @@ TEST(KeySteering, PenUpStepRecordsRoundedCoordinatesAndDrawsNothing)
 TEST(KeySteering, KeysDoNothingWhileARunGoesOn)
 {
     SteeringDesk d;
-    const zimo::Turtle before = d.m.turtle;
+    const zimo::Turtle before = d.m.drawing.turtle;
     for (int key : { 32, 37, 38, 104 })
         EXPECT_FALSE(d.steering.Form_KeyDown(key, true));
     d.take(d.steering.Form_KeyUp(KeySteering::Up, d.text, true));
-    EXPECT_EQ(d.m.turtle.y, before.y);
-    EXPECT_EQ(d.m.turtle.heading, before.heading);
-    EXPECT_TRUE(d.m.pen.penDown);
+    EXPECT_EQ(d.m.drawing.turtle.y, before.y);
+    EXPECT_EQ(d.m.drawing.turtle.heading, before.heading);
+    EXPECT_TRUE(d.m.drawing.pen.penDown);
     EXPECT_TRUE(d.text.isEmpty());
 }
 
 TEST(KeySteering, RecordedProgramRedrawsTheSteeredPath)
 {
     SteeringDesk d;
-    zimo::Turtle& t = d.m.turtle;
+    zimo::Turtle& t = d.m.drawing.turtle;
     t.heading = 225.5 + 180; // a fraction left by a run: written as 226
     zimo::trissturis(t, t.x, t.y, t.heading);
     d.tap(KeySteering::Up, 12);
@@ -110,8 +110,8 @@ TEST(KeySteering, RecordedProgramRedrawsTheSteeredPath)
     SteeringDesk replay;
     const zimo::RunOutcome outcome = zimo::zimet_Click(replay.m, d.text, {});
     ASSERT_EQ(outcome.end, zimo::RunOutcome::End::Finished) << outcome.message.toStdString();
-    EXPECT_NEAR(replay.m.turtle.x, t.x, 1.0) << d.text.toStdString();
-    EXPECT_NEAR(replay.m.turtle.y, t.y, 1.0) << d.text.toStdString();
+    EXPECT_NEAR(replay.m.drawing.turtle.x, t.x, 1.0) << d.text.toStdString();
+    EXPECT_NEAR(replay.m.drawing.turtle.y, t.y, 1.0) << d.text.toStdString();
 }
 
 TEST(CommandRecorder, FullLineArrayRefusesAndKeepsTextAndArray)
@@ -169,8 +169,8 @@ TEST(CommandRecorder, FractionalAngleIsWrittenWholeHalvesToEvenWithin0To359)
     // What is remembered is the written angle.
     SteeringDesk d;
     for (double angle : { 30.5, 29.7 }) {
-        d.m.turtle.heading = angle + 180;
-        zimo::trissturis(d.m.turtle, d.m.turtle.x, d.m.turtle.y, d.m.turtle.heading);
+        d.m.drawing.turtle.heading = angle + 180;
+        zimo::trissturis(d.m.drawing.turtle, d.m.drawing.turtle.x, d.m.drawing.turtle.y, d.m.drawing.turtle.heading);
         d.tap(KeySteering::Up, 10);
     }
     EXPECT_EQ(d.text, u"lenkis 30\r\nuz prieksu 40\r\nuz prieksu 40\r\n");

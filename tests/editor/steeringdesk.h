@@ -7,8 +7,8 @@
 #include "editor/pickers.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
-#include "program/machine.h"
-#include "program/reset.h"
+#include "interpreter/machine.h"
+#include "interpreter/reset.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,7 +29,7 @@ struct SteeringDesk {
     QString helpBuffer;
     zimo::HelpRow help;
     zimo::CommandInserter inserter { recorder, helpBuffer, help };
-    zimo::Pickers pickers { m.pen, steering, inserter };
+    zimo::Pickers pickers { m.drawing.pen, steering, inserter };
     QString text;
     zimo::Recorded last;
 

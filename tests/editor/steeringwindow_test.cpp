@@ -10,7 +10,7 @@
 #include "editor/stylepanel.h"
 #include "editor/thicknesspanel.h"
 #include "platform/rasterpage.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,7 +89,7 @@ TEST(SteeringWindow, TextModeLocksTheTurtleOut)
     d.clickText();
     d.hold(Qt::Key_Up, 3);
     EXPECT_TRUE(d.lines().isEmpty());
-    EXPECT_EQ(d.w.machine().turtle.x, 394.5);
+    EXPECT_EQ(d.w.machine().drawing.turtle.x, 394.5);
 }
 
 TEST(SteeringWindow, SamplesAppendTheirLineAndExplainIt)
@@ -121,7 +121,7 @@ TEST(SteeringWindow, ColourPickerAppendsItsNumberAndColoursTheSteering)
     d.click(panel->krasas_ok());
     EXPECT_EQ(d.lines(), QStringList { "linijas krasa 10" });
     EXPECT_EQ(d.w.helpRow().help, u"1-36");
-    EXPECT_EQ(d.w.machine().pen.lineColour, zimo::rgb(255, 0, 0));
+    EXPECT_EQ(d.w.machine().drawing.pen.lineColour, zimo::rgb(255, 0, 0));
     d.keypad(Qt::Key_6);
     d.hold(Qt::Key_Up, 5);
     EXPECT_EQ(d.w.page().pixel(404, 306), zimo::rgb(255, 0, 0)) << "steering draws in it";
@@ -141,7 +141,7 @@ TEST(SteeringWindow, ThicknessAndStylePickersAppendTheirLines)
     d.click(style->stl(3));
     EXPECT_EQ(d.lines(), (QStringList { "biezums 7", "linijas stils 4" }));
     EXPECT_EQ(d.w.helpRow().command, u"linijas stils");
-    EXPECT_EQ(d.w.machine().pen.steeringThickness, 1);
+    EXPECT_EQ(d.w.machine().drawing.pen.steeringThickness, 1);
     d.click(d.w.toolbar()->cf_lin());
     EXPECT_EQ(thickness->HScroll1()->value(), 7) << "the panel keeps its state";
 }

@@ -3,7 +3,7 @@
 #include "editor/colourpanel.h"
 #include "files/recovery.h"
 #include "platform/rasterpage.h"
-#include "program/machine.h"
+#include "interpreter/machine.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "hints.h"
 
-#include "arguments.h"
-#include "hintmessages.h"
-#include "keywords.h"
-#include "linereading.h"
-#include "numbers.h"
-#include "proposals.h"
+#include "interpreter/arguments.h"
+#include "hints/hintmessages.h"
+#include "program/keywords.h"
+#include "hints/linereading.h"
+#include "program/numbers.h"
+#include "hints/proposals.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #include "proposals.h"
 
-#include "arguments.h"
-#include "keywords.h"
-#include "linereading.h"
+#include "interpreter/arguments.h"
+#include "program/keywords.h"
+#include "hints/linereading.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "program/programstate.h"
-#include "program/snapshot.h"
-#include "program/stepgate.h"
+#include "run/snapshot.h"
+#include "run/stepgate.h"
 
 #include <array>
 #include <atomic>
@@ -61,13 +61,13 @@ public:
     /// Moves the newest state copy into into; false when none came since the last take.
     bool takeSnapshot(StateSnapshot& into);
 
-    void beforeLineStep(Machine& m, int line) override;
+    void beforeLineStep(const Machine& m, int line, RunSession& session) override;
 
 private:
     enum class Mode { Run, PauseNext, StepOne, Paused };
 
     void keepSnapshot(const Machine& m, int line);
-    void waitWhilePaused(Machine& m, int line);
+    void waitWhilePaused(const Machine& m, int line, RunSession& session);
 
     std::function<void(int)> m_onPause;
     std::atomic<Mode> m_mode { Mode::Run };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/fixedpoint.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -8,10 +10,6 @@
 
 namespace zimo
 {
-
-/// A fixed-point number: a count of ten-thousandths (speed and variable values).
-using Fixed = std::int64_t;
-constexpr Fixed FixedScale = 10000;
 
 /// The ordinary decimal text of a number: at most 15 significant digits, whole numbers
 /// without a decimal point, magnitudes of 1e15 and more (or below 1e-4) in exponent form.
@@ -26,14 +24,10 @@ double leadingNumber(QStringView text);
 /// point, an optional exponent), or nothing.
 std::optional<double> parseNumber(QStringView text);
 
-/// The nearest whole number, halves to the even neighbour.
-double roundHalfEven(double value);
-
 /// The nearest signed 16-bit number; stops the run when the value does not fit.
 int toInt16(double value);
 
 /// The fixed-point form (four decimals, halves to even); stops the run when out of range.
 Fixed toFixed(double value);
-inline double fromFixed(Fixed value) { return double(value) / double(FixedScale); }
 
 } // namespace zimo

@@ -1,19 +1,15 @@
 #include "runloop.h"
 
-#include "machine.h"
-#include "messages.h"
-#include "reset.h"
-#include "runerror.h"
-#include "stepgate.h"
-#include "trace.h"
-
 #include "interpreter/arguments.h"
-#include "interpreter/dispatcher.h"
-#include "interpreter/keywords.h"
-#include "platform/rasterpage.h"
+#include "interpreter/machine.h"
+#include "interpreter/reset.h"
 #include "platform/textcodec.h"
 #include "platform/workfile.h"
-#include "turtle/movement.h"
+#include "program/keywords.h"
+#include "program/messages.h"
+#include "program/runerror.h"
+#include "run/runsession.h"
+#include "run/trace.h"
 
 namespace zimo
 {
@@ -79,7 +75,7 @@ void skipDefinitions(const ProgramState& p, int& v)
     }
 }
 
-void walk(Machine& m)
+void walk(Machine& m, RunSession& session)
 {
     ProgramState& p = m.program;
     const int count = p.lineCount;
@@ -89,80 +85,34 @@ void walk(Machine& m)
             v = p.returnLine;
         }
         atLine(v, [&] { skipDefinitions(p, v); });
-        lineStep(m, v);
+        session.lineStep(v);
     }
 }
 
 } // namespace
 
-void pauze(Machine& m, double value)
-{
-    if (m.run.trace)
-        m.run.trace->wait(value);
-    if (value > 0) {
-        m.screen().delay(value);
-        m.checkStop();
-    }
-}
-
-void lineStep(Machine& m, int& v)
-{
-    if (m.run.gate)
-        m.run.gate->beforeLineStep(m, v);
-    m.checkStop();
-    const int line = v;
-    if (m.run.maxSteps > 0 && ++m.run.steps > m.run.maxSteps)
-        failAt(line, msg::tooManySteps(m.run.maxSteps));
-    m.screen().lineStarted(line);
-    struct Nesting {
-        int& depth;
-        explicit Nesting(int& d)
-            : depth(++d)
-        {
-        }
-        ~Nesting() { --depth; }
-    } nesting(m.run.depth);
-    atLine(line, [&] {
-        if (m.run.depth > Machine::MaxNesting)
-            fail(msg::nestedTooDeep(Machine::MaxNesting));
-        liniju_zimesana(m, v);
-        citas_komandas(m, v);
-    });
-    Turtle& t = m.turtle;
-    trissturis(t, t.x, t.y, t.heading);
-    t.prevX = t.x;
-    t.prevY = t.y;
-    m.screen().present();
-    if (m.run.trace)
-        m.run.trace->line(line, t, m.page.penWidth(), m.pen.lineColour, m.page.lineStyle());
-    pauze(m, fromFixed(m.pen.atrums));
-}
-
 RunOutcome zimet_Click(Machine& m, const QString& programText, const RunOptions& options)
 {
     RunOutcome outcome;
-    m.run.maxSteps = options.maxSteps;
-    m.run.steps = 0;
-    m.run.figureSteps = 0;
-    m.run.depth = 0;
+    RunSession session(m, options);
     try {
         sakums(m);
         loadLines(m, programText, options, outcome);
         registerProcedures(m);
-        walk(m);
-        if (m.run.trace)
-            m.run.trace->end();
+        walk(m, session);
+        if (options.trace)
+            options.trace->end();
     } catch (const RunError& e) {
         outcome.end = RunOutcome::End::Failed;
         outcome.line = e.line;
         outcome.message = msg::errorAt(e.line, e.reason);
-        if (m.run.trace)
-            m.run.trace->error(e.line, outcome.message);
+        if (options.trace)
+            options.trace->error(e.line, outcome.message);
     } catch (const RunStopped&) {
         outcome.end = RunOutcome::End::Stopped;
         outcome.message = msg::stoppedByUser();
     }
-    m.screen().present();
+    session.present();
     return outcome;
 }
 

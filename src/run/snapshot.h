@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/numbers.h"
+#include "program/numbers.h"
 #include "platform/colour.h"
 #include "program/programstate.h"
 
@@ -51,8 +51,5 @@ struct StateSnapshot {
 
 /// Copies the state of m as it stands before the step of line into into, reusing its memory.
 void captureSnapshot(const Machine& m, int line, std::int64_t steps, StateSnapshot& into);
-
-/// The number 1..36 of a colour in the colour table, 0 when it is none of them.
-int colourNumberOf(Colour colour);
 
 } // namespace zimo

@@ -1,10 +1,10 @@
 #include "linereading.h"
 
-#include "arguments.h"
-#include "controlflow.h"
-#include "keywords.h"
-#include "loops.h"
-#include "numbers.h"
+#include "interpreter/arguments.h"
+#include "interpreter/controlflow.h"
+#include "program/keywords.h"
+#include "interpreter/loops.h"
+#include "program/numbers.h"
 
 namespace zimo
 {

@@ -1,36 +1,26 @@
 #include "snapshot.h"
 
-#include "machine.h"
-
+#include "interpreter/machine.h"
 #include "platform/rasterpage.h"
-#include "turtle/pen.h"
 
 namespace zimo
 {
-
-int colourNumberOf(Colour colour)
-{
-    for (size_t i = 0; i < ColourTable.size(); ++i) {
-        if (ColourTable[i] == colour)
-            return int(i) + 1;
-    }
-    return 0;
-}
 
 void captureSnapshot(const Machine& m, int line, std::int64_t steps, StateSnapshot& into)
 {
     into.line = line;
     into.steps = steps;
-    const Turtle& t = m.turtle;
+    const Drawing& d = m.drawing;
+    const Turtle& t = d.turtle;
     into.x = t.x;
     into.y = t.y;
     into.displayAngle = t.displayAngle;
-    into.penDown = m.pen.penDown;
-    into.penWidth = m.page.penWidth();
-    into.lineColour = m.pen.lineColour;
-    into.colourNumber = colourNumberOf(m.pen.lineColour);
-    into.lineStyle = m.page.lineStyle();
-    into.speed = m.pen.atrums;
+    into.penDown = d.pen.penDown;
+    into.penWidth = d.page.penWidth();
+    into.lineColour = d.pen.lineColour;
+    into.colourNumber = colourNumberOf(d.pen.lineColour);
+    into.lineStyle = d.page.lineStyle();
+    into.speed = d.pen.atrums;
 
     // Slot 0 keeps the empty name and is no variable of the program.
     into.variables.clear();

@@ -1,6 +1,6 @@
 #include "numbers.h"
 
-#include "interpreter/value.h"
+#include "program/value.h"
 #include "program/messages.h"
 #include "program/runerror.h"
 
@@ -120,8 +120,6 @@ std::optional<double> parseNumber(QStringView text)
         return std::nullopt;
     return std::strtod(ascii.c_str(), nullptr);
 }
-
-double roundHalfEven(double value) { return std::nearbyint(value); }
 
 int toInt16(double value)
 {

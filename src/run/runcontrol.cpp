@@ -1,6 +1,6 @@
 #include "runcontrol.h"
 
-#include "machine.h"
+#include "run/runsession.h"
 
 #include <utility>
 
@@ -9,11 +9,6 @@ namespace zimo
 
 namespace
 {
-
-bool stopRequested(const Machine& m)
-{
-    return m.run.stop && m.run.stop->load(std::memory_order_relaxed);
-}
 
 // A paused run looks at its stop flag at least this often, even if no wake-up reaches it.
 constexpr std::chrono::milliseconds StopPoll { 20 };
@@ -111,7 +106,7 @@ void RunControl::keepSnapshot(const Machine& m, int line)
     m_slotFresh = true;
 }
 
-void RunControl::beforeLineStep(Machine& m, int line)
+void RunControl::beforeLineStep(const Machine& m, int line, RunSession& session)
 {
     Mode mode = m_mode.load();
     if (mode == Mode::Run && isMarked(line))
@@ -127,12 +122,12 @@ void RunControl::beforeLineStep(Machine& m, int line)
         if (std::chrono::steady_clock::now() - m_lastSnapshot >= SnapshotInterval)
             keepSnapshot(m, line);
     } else {
-        waitWhilePaused(m, line);
+        waitWhilePaused(m, line, session);
     }
     m_steps.store(m_steps.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
 }
 
-void RunControl::waitWhilePaused(Machine& m, int line)
+void RunControl::waitWhilePaused(const Machine& m, int line, RunSession& session)
 {
     {
         std::lock_guard lock(m_waitMutex);
@@ -148,11 +143,11 @@ void RunControl::waitWhilePaused(Machine& m, int line)
         m_pausedLine.store(line);
     }
     keepSnapshot(m, line);
-    m.screen().pausedBefore(line);
+    session.screen().pausedBefore(line);
     if (m_onPause)
         m_onPause(line);
     std::unique_lock lock(m_waitMutex);
-    while (m_mode.load() == Mode::Paused && !stopRequested(m))
+    while (m_mode.load() == Mode::Paused && !session.stopRequested())
         m_wake.wait_for(lock, StopPoll);
     m_pausedLine.store(0);
     // A step lets this line go and pauses before the next one.

@@ -67,7 +67,7 @@ void Trace::line(int n, const Turtle& t, int width, Colour c, int style)
     newline();
 }
 
-void Trace::seg(float x1, float y1, float x2, float y2, Colour c, int width, int style)
+void Trace::segment(float x1, float y1, float x2, float y2, Colour c, int width, int style)
 {
     put("seg ");
     real(x1);
@@ -83,20 +83,20 @@ void Trace::seg(float x1, float y1, float x2, float y2, Colour c, int width, int
     newline();
 }
 
-void Trace::bg(Colour c)
+void Trace::background(Colour c)
 {
     put("bg ");
     colour(c);
     newline();
 }
 
-void Trace::clear()
+void Trace::erased()
 {
     put("clear");
     newline();
 }
 
-void Trace::fill(double x, double y, Colour border, Colour fillColour, long long count)
+void Trace::filled(double x, double y, Colour border, Colour fillColour, long long count)
 {
     char buf[96];
     std::snprintf(buf, sizeof buf, "fill %.0f %.0f b=", x == 0 ? 0.0 : x, y == 0 ? 0.0 : y);

@@ -1,9 +1,9 @@
-#include "hints.h"
+#include "hints/hints.h"
 
-#include "arguments.h"
-#include "keywords.h"
-#include "linereading.h"
-#include "loops.h"
+#include "interpreter/arguments.h"
+#include "program/keywords.h"
+#include "hints/linereading.h"
+#include "interpreter/loops.h"
 
 namespace zimo
 {

@@ -1,5 +1,6 @@
 // Hints of a 1000-line program: working out every line, and one keystroke's update of one
-// line through the tracker.
+// line through the tracker: a line whose change leaves the ways of the run alone, one that
+// changes the pen every later line is drawn with, and a procedure's name.
 
 #include "hints/hints.h"
 
@@ -68,6 +69,10 @@ void typeInto(benchmark::State& state, int n, const QString& letter)
 // The usual keystroke: a digit in a movement line in the middle.
 void OneKeystroke(benchmark::State& state) { typeInto(state, 503, QStringLiteral("5")); }
 
+// A digit in a "biezums" line: the width changes for every line after it, so the ways of
+// the run are worked out again.
+void KeystrokeInAPenLine(benchmark::State& state) { typeInto(state, 518, QStringLiteral("5")); }
+
 // The rare one: a letter in a procedure's name changes what every line may call.
 void KeystrokeInAProcedureName(benchmark::State& state)
 {
@@ -78,4 +83,5 @@ void KeystrokeInAProcedureName(benchmark::State& state)
 
 BENCHMARK(WholeProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeInAPenLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeystrokeInAProcedureName)->Unit(benchmark::kMicrosecond);

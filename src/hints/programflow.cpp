@@ -4,7 +4,7 @@
 
 #include <QHash>
 
-#include <deque>
+#include <algorithm>
 
 namespace zimo
 {
@@ -12,43 +12,24 @@ namespace zimo
 namespace
 {
 
-using Bits = std::vector<std::uint64_t>;
+using Word = std::uint64_t;
 
-void setBit(Bits& bits, qsizetype index) { bits[size_t(index / 64)] |= 1ull << (index % 64); }
-void clearBit(Bits& bits, qsizetype index)
-{
-    bits[size_t(index / 64)] &= ~(1ull << (index % 64));
-}
-
-// What the run may bring to a line: variables that have a value, counted loops open and
-// ended, and the pen width (-1 unreached, 0 differs on different ways, else the width).
-struct State {
-    Bits assigned, open, ended;
-    int width = -1;
-
-    // Joins another way in; true when this state grew.
-    bool join(const State& other)
-    {
-        bool grew = false;
-        auto unite = [&](Bits& into, const Bits& from) {
-            for (std::size_t i = 0; i < into.size(); ++i) {
-                grew = grew || (from[i] & ~into[i]);
-                into[i] |= from[i];
-            }
-        };
-        unite(assigned, other.assigned);
-        unite(open, other.open);
-        unite(ended, other.ended);
-        const int joined = width < 0 ? other.width
-            : other.width < 0 || other.width == width ? width
-                                                      : 0;
-        grew = grew || joined != width;
-        width = joined;
-        return grew;
-    }
+// What a line does to the state the run brings to it, worked out once per analysis.
+struct Effect {
+    std::vector<qsizetype> assigns;
+    /// The counted loop opened here; the one this line ends, and whether its name stops
+    /// being a loop variable (it does not while an outer loop of that name is open).
+    qsizetype opens = -1;
+    qsizetype ends = -1;
+    bool closesName = false;
+    int width = 0;
+    bool widthVaries = false;
 };
 
-// Where the run can go from each line, and what each line does to the state.
+// What the run may bring to each line, along every way it can go: the variables that have
+// a value, the counted loops open and ended (three sets of name bits per line), and the pen
+// width (-1 unreached, 0 when ways differ, else the width). Where the run can go from each
+// line is fixed before the ways are followed.
 class Flow
 {
 public:
@@ -62,54 +43,22 @@ public:
     {
         for (qsizetype i = 0; i < names.size(); ++i)
             m_nameIndex.insert(names[i], i);
-        m_definitions.resize(size_t(procedures.size()));
-        m_callers.resize(size_t(procedures.size()));
+        findCalls(procedures);
+        m_effects.resize(size_t(m_n) + 1);
+        m_next.resize(size_t(m_n) + 1);
         for (int v = 1; v <= m_n; ++v) {
-            const LineRole& role = roles[size_t(v - 1)];
-            if (role.definition) {
-                const qsizetype k = procedures.indexOf(role.procedure);
-                if (k >= 0)
-                    m_definitions[size_t(k)].push_back(v);
-            }
-            for (const int k : role.calls)
-                m_callers[size_t(k)].push_back(v);
+            m_effects[size_t(v)] = effectOf(v);
+            m_next[size_t(v)] = successors(v);
         }
+        addReturns();
     }
 
-    std::vector<LineContext> run()
-    {
-        std::vector<State> in(size_t(m_n), empty());
-        std::deque<int> work;
-        if (const int start = skip(1)) {
-            in[size_t(start - 1)].width = 1;
-            work.push_back(start);
-        }
-        while (!work.empty()) {
-            const int v = work.front();
-            work.pop_front();
-            const State out = transfer(v, in[size_t(v - 1)]);
-            for (const int s : successors(v)) {
-                if (in[size_t(s - 1)].join(out))
-                    work.push_back(s);
-            }
-        }
-        std::vector<LineContext> contexts(static_cast<std::size_t>(m_n));
-        for (int v = 1; v <= m_n; ++v)
-            contexts[size_t(v - 1)] = contextOf(v, in[size_t(v - 1)]);
-        return contexts;
-    }
+    std::vector<LineContext> run();
 
 private:
-    State empty() const
-    {
-        State s;
-        s.assigned.assign(m_words, 0);
-        s.open.assign(m_words, 0);
-        s.ended.assign(m_words, 0);
-        return s;
-    }
-
     const LineRole& role(int v) const { return m_roles[size_t(v - 1)]; }
+    qsizetype nameIndex(const QString& name) const { return m_nameIndex.value(name, -1); }
+    Word* bitsOf(int v) { return m_bits.data() + size_t(v) * 3 * m_words; }
 
     // The line the run steps on when it comes to line v: definitions are passed over. 0 when
     // the run ends there.
@@ -136,9 +85,12 @@ private:
         return 0;
     }
 
+    void findCalls(const QStringList& procedures);
+    Effect effectOf(int v) const;
     std::vector<int> successors(int v) const;
-    State transfer(int v, const State& in) const;
-    LineContext contextOf(int v, const State& in) const;
+    void addReturns();
+    bool joinInto(int s, const Word* bits, int width);
+    LineContext contextOf(int v);
 
     const QStringList& m_lines;
     const std::vector<LineRole>& m_roles;
@@ -149,7 +101,54 @@ private:
     /// Per procedure name: its definition lines, and the lines that call it.
     std::vector<std::vector<int>> m_definitions;
     std::vector<std::vector<int>> m_callers;
+    /// Per line (index 0 unused): what it does, and the lines the run may go on with.
+    std::vector<Effect> m_effects;
+    std::vector<std::vector<int>> m_next;
+    std::vector<Word> m_bits;
+    std::vector<int> m_width;
 };
+
+void Flow::findCalls(const QStringList& procedures)
+{
+    m_definitions.resize(size_t(procedures.size()));
+    m_callers.resize(size_t(procedures.size()));
+    for (int v = 1; v <= m_n; ++v) {
+        const LineRole& r = role(v);
+        if (r.definition) {
+            const qsizetype k = procedures.indexOf(r.procedure);
+            if (k >= 0)
+                m_definitions[size_t(k)].push_back(v);
+        }
+        for (const int k : r.calls)
+            m_callers[size_t(k)].push_back(v);
+    }
+}
+
+Effect Flow::effectOf(int v) const
+{
+    const LineRole& r = role(v);
+    Effect e;
+    for (const QString& name : r.assigns) {
+        if (const qsizetype i = nameIndex(name); i >= 0)
+            e.assigns.push_back(i);
+    }
+    if (r.opensFor)
+        e.opens = nameIndex(r.forName);
+    if (const int loop = m_blocks.closes[size_t(v - 1)]; loop >= 0 && r.closesFor) {
+        const ProgramBlocks::Loop& closed = m_blocks.loops[size_t(loop)];
+        const QString& name = role(closed.open).forName;
+        e.ends = closed.repeat ? -1 : nameIndex(name);
+        e.closesName = true;
+        for (int outer = closed.parent; outer >= 0; outer = m_blocks.loops[size_t(outer)].parent) {
+            const ProgramBlocks::Loop& o = m_blocks.loops[size_t(outer)];
+            if (!o.repeat && role(o.open).forName == name)
+                e.closesName = false;
+        }
+    }
+    e.width = r.width;
+    e.widthVaries = r.widthVaries;
+    return e;
+}
 
 std::vector<int> Flow::successors(int v) const
 {
@@ -170,18 +169,6 @@ std::vector<int> Flow::successors(int v) const
     }
     if (const int loop = m_blocks.closes[size_t(v - 1)]; loop >= 0)
         add(m_blocks.loops[size_t(loop)].open + 1);
-    if (r.procedureEnd) {
-        // The return, to every line after a call of a procedure this line ends; a line
-        // reached without a pending call runs on.
-        for (std::size_t k = 0; k < m_definitions.size(); ++k) {
-            for (const int d : m_definitions[k]) {
-                if (m_blocks.definitionEnd[size_t(d - 1)] != v)
-                    continue;
-                for (const int c : m_callers[k])
-                    add(skip(c + 1));
-            }
-        }
-    }
     if (!r.calls.empty()) {
         for (const int k : r.calls) {
             for (const int d : m_definitions[size_t(k)])
@@ -190,62 +177,111 @@ std::vector<int> Flow::successors(int v) const
     } else if (r.jumps) {
         const int target = jumpTarget(r.label);
         add(skip(target ? target + 1 : v + 1));
-    } else if (!r.ends) {
+    } else if (!r.ends || r.procedureEnd) {
+        // A "proceduras beigas" line reached without a pending call runs on.
         add(skip(v + 1));
     }
-    if (r.procedureEnd)
-        add(skip(v + 1));
     return next;
 }
 
-State Flow::transfer(int v, const State& in) const
+// The return: from the line that ends a procedure to the line after every call of it.
+void Flow::addReturns()
 {
-    State out = in;
-    const LineRole& r = role(v);
-    for (const QString& name : r.assigns) {
-        if (const auto it = m_nameIndex.constFind(name); it != m_nameIndex.cend())
-            setBit(out.assigned, *it);
-    }
-    if (const int loop = m_blocks.closes[size_t(v - 1)]; loop >= 0 && r.closesFor) {
-        const ProgramBlocks::Loop& closed = m_blocks.loops[size_t(loop)];
-        const auto it = m_nameIndex.constFind(role(closed.open).forName);
-        bool stillOpen = false;
-        for (int outer = closed.parent; outer >= 0; outer = m_blocks.loops[size_t(outer)].parent) {
-            const ProgramBlocks::Loop& o = m_blocks.loops[size_t(outer)];
-            stillOpen = stillOpen || (!o.repeat && role(o.open).forName == role(closed.open).forName);
-        }
-        if (it != m_nameIndex.cend() && !closed.repeat) {
-            setBit(out.ended, *it);
-            if (!stillOpen)
-                clearBit(out.open, *it);
+    for (std::size_t k = 0; k < m_definitions.size(); ++k) {
+        for (const int d : m_definitions[k]) {
+            const int end = m_blocks.definitionEnd[size_t(d - 1)];
+            if (end < 0)
+                continue;
+            for (const int c : m_callers[k]) {
+                if (const int back = skip(c + 1))
+                    m_next[size_t(end)].push_back(back);
+            }
         }
     }
-    if (r.opensFor) {
-        if (const auto it = m_nameIndex.constFind(r.forName); it != m_nameIndex.cend())
-            setBit(out.open, *it);
-    }
-    if (r.widthVaries)
-        out.width = 0;
-    else if (r.width > 0)
-        out.width = r.width;
-    return out;
 }
 
-LineContext Flow::contextOf(int v, const State& in) const
+bool Flow::joinInto(int s, const Word* bits, int width)
+{
+    Word* into = bitsOf(s);
+    bool grew = false;
+    for (std::size_t i = 0; i < 3 * m_words; ++i) {
+        grew = grew || (bits[i] & ~into[i]);
+        into[i] |= bits[i];
+    }
+    int& w = m_width[size_t(s)];
+    const int joined = w < 0 ? width : width < 0 || width == w ? w : 0;
+    grew = grew || joined != w;
+    w = joined;
+    return grew;
+}
+
+// Sweeps the lines in order, each one whose state grew, until no state grows: the sets only
+// grow and the width only goes from unreached to known to differing, so this ends.
+std::vector<LineContext> Flow::run()
+{
+    m_bits.assign((size_t(m_n) + 1) * 3 * m_words, 0);
+    m_width.assign(size_t(m_n) + 1, -1);
+    std::vector<char> dirty(size_t(m_n) + 1, 0);
+    bool again = false;
+    if (const int start = skip(1)) {
+        m_width[size_t(start)] = 1;
+        dirty[size_t(start)] = 1;
+        again = true;
+    }
+    std::vector<Word> out(3 * m_words);
+    while (again) {
+        again = false;
+        for (int v = 1; v <= m_n; ++v) {
+            if (!dirty[size_t(v)])
+                continue;
+            dirty[size_t(v)] = 0;
+            std::copy_n(bitsOf(v), out.size(), out.begin());
+            const Effect& e = m_effects[size_t(v)];
+            Word* assigned = out.data();
+            Word* open = assigned + m_words;
+            Word* ended = open + m_words;
+            auto set = [](Word* bits, qsizetype i) { bits[i / 64] |= Word(1) << (i % 64); };
+            for (const qsizetype i : e.assigns)
+                set(assigned, i);
+            if (e.ends >= 0) {
+                set(ended, e.ends);
+                if (e.closesName)
+                    open[e.ends / 64] &= ~(Word(1) << (e.ends % 64));
+            }
+            if (e.opens >= 0)
+                set(open, e.opens);
+            const int width = e.widthVaries ? 0 : e.width > 0 ? e.width : m_width[size_t(v)];
+            for (const int s : m_next[size_t(v)]) {
+                if (joinInto(s, out.data(), width)) {
+                    dirty[size_t(s)] = 1;
+                    again = again || s <= v;
+                }
+            }
+        }
+    }
+    std::vector<LineContext> contexts;
+    contexts.reserve(size_t(m_n));
+    for (int v = 1; v <= m_n; ++v)
+        contexts.push_back(contextOf(v));
+    return contexts;
+}
+
+LineContext Flow::contextOf(int v)
 {
     // Only what the line can use is kept, so that a change elsewhere leaves the contexts
     // of most lines as they were.
     LineContext c;
     const LineRole& r = role(v);
-    c.reached = in.width >= 0;
+    const Word* bits = bitsOf(v);
+    c.reached = m_width[size_t(v)] >= 0;
     if (c.reached && r.usesNames) {
-        c.known = in.assigned;
+        c.known.assign(bits, bits + m_words);
         for (std::size_t i = 0; i < m_words; ++i)
-            c.known[i] |= in.open[i];
-        c.ended = in.ended;
+            c.known[i] |= bits[m_words + i];
+        c.ended.assign(bits + 2 * m_words, bits + 3 * m_words);
     }
     if (c.reached && r.fills)
-        c.penWidth = in.width;
+        c.penWidth = m_width[size_t(v)];
     if (const int loop = m_blocks.innermost[size_t(v - 1)]; loop >= 0) {
         const ProgramBlocks::Loop& l = m_blocks.loops[size_t(loop)];
         c.loop = l.open;
@@ -253,11 +289,10 @@ LineContext Flow::contextOf(int v, const State& in) const
         c.repeats = !l.repeat || count < 0 || count > 1;
     }
     if (const int d = m_blocks.definition[size_t(v - 1)]; d > 0 && d != v) {
-        for (std::size_t k = 0; k < m_definitions.size(); ++k) {
-            for (const int line : m_definitions[k]) {
-                if (line == d)
-                    c.procedure = int(k) + 1;
-            }
+        for (std::size_t k = 0; k < m_definitions.size() && !c.procedure; ++k) {
+            if (std::find(m_definitions[k].cbegin(), m_definitions[k].cend(), d)
+                != m_definitions[k].cend())
+                c.procedure = int(k) + 1;
         }
     }
     c.fault = m_blocks.faults[size_t(v - 1)];

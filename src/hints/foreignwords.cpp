@@ -1,6 +1,7 @@
 #include "hints/foreignwords.h"
 
 #include "hints/hintmessages.h"
+#include "hints/proposals.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -65,7 +66,8 @@ constexpr std::array<Entry, 38> Entries = { {
     { u"st", Kind::Line, u"brunurupucis redzams", 0 },
 } };
 
-// Colour names of the other languages, as the nearest colour numbers here.
+// Colour names, as the nearest colour numbers here: English words whole, Latvian ones by
+// their stem, so that every ending and both genders count.
 struct ColourName {
     QStringView name;
     int number;
@@ -74,6 +76,9 @@ constexpr std::array<ColourName, 12> ColourNames = { { { u"black", 1 }, { u"gray
     { u"grey", 3 }, { u"white", 6 }, { u"red", 10 }, { u"pink", 12 }, { u"brown", 14 },
     { u"orange", 16 }, { u"yellow", 22 }, { u"green", 26 }, { u"blue", 33 },
     { u"purple", 34 } } };
+constexpr std::array<ColourName, 12> ColourStems = { { { u"meln", 1 }, { u"pelek", 3 },
+    { u"balt", 6 }, { u"sarkan", 10 }, { u"roz", 12 }, { u"brun", 14 }, { u"oranz", 16 },
+    { u"dzelten", 22 }, { u"zal", 26 }, { u"zil", 33 }, { u"violet", 34 }, { u"lill", 34 } } };
 
 // The command word: the first run of letters, or the one after a dot ("t.forward(50)").
 struct Parsed {
@@ -95,9 +100,10 @@ Parsed parse(QStringView text)
     const QString rest = line.mid(m.capturedEnd(1));
     for (auto it = number.globalMatch(rest); it.hasNext();)
         parsed.numbers.append(it.next().captured());
-    for (const ColourName& c : ColourNames) {
-        if (rest.contains(c.name, Qt::CaseInsensitive))
-            parsed.colour = QString::number(c.number);
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
+    for (auto it = word.globalMatch(rest); it.hasNext() && parsed.colour.isEmpty();) {
+        if (const int colourNumber = colourNumberOf(it.next().capturedView()))
+            parsed.colour = QString::number(colourNumber);
     }
     return parsed;
 }
@@ -117,6 +123,20 @@ QString latvianLine(const Entry& entry, const Parsed& parsed)
 }
 
 } // namespace
+
+int colourNumberOf(QStringView word)
+{
+    const QString plain = plainLetters(word);
+    for (const ColourName& c : ColourNames) {
+        if (plain == c.name)
+            return c.number;
+    }
+    for (const ColourName& c : ColourStems) {
+        if (plain.startsWith(c.name) && plain.size() <= c.name.size() + 3)
+            return c.number;
+    }
+    return 0;
+}
 
 std::optional<ForeignCommand> foreignCommand(
     QStringView text, const std::function<bool(const QString&)>& accept)

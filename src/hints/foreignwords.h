@@ -25,4 +25,8 @@ struct ForeignCommand {
 std::optional<ForeignCommand> foreignCommand(
     QStringView text, const std::function<bool(const QString&)>& accept);
 
+/// The colour number a colour's name stands for, in English or in Latvian (any ending,
+/// with or without the marks of the letters); 0 when the word names no colour.
+int colourNumberOf(QStringView word);
+
 } // namespace zimo

@@ -262,6 +262,15 @@ QString fillWithWidePen(int width)
         .arg(width);
 }
 
+QString colourByName(const QString& name, int number, const QString& proposal)
+{
+    return QStringLiteral("Krāsu šeit raksta ar numuru, nevis vārdu: „%1” būs 1. Šai krāsai "
+                          "der numurs %2.")
+               .arg(name)
+               .arg(number)
+        + meant(proposal);
+}
+
 QString signedMove(const QString& field)
 {
     return signedNumber(field)

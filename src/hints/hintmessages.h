@@ -67,6 +67,7 @@ QString colourOutOfRange(const QString& value, int used);
 QString styleOutOfRange(const QString& value);
 QString widthBelowOne(const QString& value);
 QString fillWithWidePen(int width);
+QString colourByName(const QString& name, int number, const QString& proposal);
 QString signedMove(const QString& field);
 
 /// Text between a command and its last blank, which the command passes over.

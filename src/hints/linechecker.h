@@ -46,6 +46,7 @@ private:
     void checkValues(const Reading& r, const std::vector<Field>& fields);
     void checkName(const QString& name, qsizetype at, const Reading& r);
     void checkUnknownName(const QString& name, qsizetype at, const Reading& r);
+    bool checkColourName(const QString& name, qsizetype at, const Reading& r);
     QString signFix(const QString& name, qsizetype at, const Reading& r) const;
     void checkJump(QStringView label);
     void checkCondition(const Reading& r);

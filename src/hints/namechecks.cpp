@@ -3,6 +3,7 @@
 
 #include "hints/linechecker.h"
 
+#include "hints/foreignwords.h"
 #include "hints/hintmessages.h"
 #include "hints/proposals.h"
 #include "interpreter/arguments.h"
@@ -118,6 +119,8 @@ void LineChecker::checkUnknownName(const QString& name, qsizetype at, const Read
             proposal);
         return;
     }
+    if (checkColourName(name, at, r))
+        return;
     QString proposal;
     if (m_whole) {
         QStringList names = m_facts.valueNames;
@@ -131,6 +134,24 @@ void LineChecker::checkUnknownName(const QString& name, qsizetype at, const Read
         }
     }
     add(hintmsg::unknownNameMeant(name, proposal), proposal);
+}
+
+// A colour written by its name where a colour number belongs: the number it most likely
+// means.
+bool LineChecker::checkColourName(const QString& name, qsizetype at, const Reading& r)
+{
+    const bool colourField = (r.keys & (bit(KLinijasKrasa) | bit(KFonaKrasa) | bit(KKrasot)));
+    const int number = colourField ? colourNumberOf(name) : 0;
+    if (number == 0)
+        return false;
+    QString proposal;
+    if (m_whole) {
+        const QString candidate = spliced(m_line, at, name.size(), QString::number(number));
+        if (readsWell(candidate))
+            proposal = candidate;
+    }
+    add(hintmsg::colourByName(name, number, proposal), proposal);
+    return true;
 }
 
 // A sign a command cannot read: "+3" is 3; "-60" of a turn or a move is the opposite

@@ -1,5 +1,6 @@
 #include "headlessrun.h"
 
+#include "appmessages.h"
 #include "bigstack.h"
 
 #include "platform/rasterpage.h"
@@ -8,6 +9,8 @@
 #include "interpreter/machine.h"
 #include "run/runloop.h"
 #include "run/trace.h"
+
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <memory>
@@ -27,41 +30,45 @@ struct Request {
     std::int64_t maxSteps = DefaultMaxSteps;
 };
 
-void usage()
+// What is wrong with the value of --max-steps; empty when it is a step count.
+QString stepsProblem(const QString& value, std::int64_t& steps)
 {
-    std::fputs("Lietošana: zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--trace TRASE.txt] "
-               "[--max-steps N]\n",
-        stderr);
+    bool ok = false;
+    steps = value.toLongLong(&ok);
+    if (ok)
+        return steps < 1 ? appmsg::stepsTooFew(value) : QString();
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (digits.match(value).hasMatch())
+        return value.startsWith(u'-') ? appmsg::stepsTooFew(value) : appmsg::stepsTooMany(value);
+    return appmsg::stepsNotANumber(value);
 }
 
-bool parse(const QStringList& args, Request& request)
+// Reads the command line into request; returns what is wrong with it, empty when nothing is.
+QString parse(const QStringList& args, Request& request)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--run" && hasValue) {
-            request.program = args[++i];
-        } else if (a == u"--png" && hasValue) {
-            request.png = args[++i];
-        } else if (a == u"--trace" && hasValue) {
-            request.trace = args[++i];
-        } else if (a == u"--max-steps" && hasValue) {
-            bool ok = false;
-            request.maxSteps = args[++i].toLongLong(&ok);
-            if (!ok || request.maxSteps < 1)
-                return false;
-        } else {
-            return false;
+        QString* path = a == u"--run" ? &request.program
+            : a == u"--png"           ? &request.png
+            : a == u"--trace"         ? &request.trace
+                                      : nullptr;
+        if (!path && a != u"--max-steps")
+            return appmsg::unknownOption(a);
+        if (i + 1 >= args.size())
+            return appmsg::missingValue(a);
+        const QString& value = args[++i];
+        if (path) {
+            *path = value;
+        } else if (const QString problem = stepsProblem(value, request.maxSteps);
+                   !problem.isEmpty()) {
+            return problem;
         }
     }
-    return !request.program.isEmpty();
+    return request.program.isEmpty() ? appmsg::missingProgram() : QString();
 }
 
-// A message on the standard error stream; the command line shows it as it is.
-void complain(const char* what, const QString& path, const QString& reason)
-{
-    std::fprintf(stderr, "%s %s: %s\n", what, qPrintable(path), reason.toUtf8().constData());
-}
+// A line on the standard error stream, in UTF-8.
+void complain(const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); }
 
 // Writes the trace and the picture; false (with a message) when either did not reach its
 // file whole. A file that failed is left as it was before the run.
@@ -70,13 +77,13 @@ bool finishOutputs(const Request& request, OutputFile* traceFile, const RasterPa
     bool complete = true;
     if (traceFile) {
         if (const QString problem = traceFile->commit(); !problem.isEmpty()) {
-            complain("Nevar ierakstīt trasi", request.trace, problem);
+            complain(appmsg::cannotWriteTrace(request.trace, problem));
             complete = false;
         }
     }
     if (!request.png.isEmpty()) {
         if (const QString problem = page.savePng(request.png); !problem.isEmpty()) {
-            complain("Nevar ierakstīt attēlu", request.png, problem);
+            complain(appmsg::cannotWritePicture(request.png, problem));
             complete = false;
         }
     }
@@ -93,13 +100,14 @@ bool wantsHeadless(const QStringList& arguments)
 int runHeadless(const QStringList& arguments)
 {
     Request request;
-    if (!parse(arguments, request)) {
-        usage();
+    if (const QString problem = parse(arguments, request); !problem.isEmpty()) {
+        complain(problem);
+        complain(appmsg::runUsage());
         return 2;
     }
     const FileBytes program = readWholeFile(request.program);
     if (!program.ok()) {
-        complain("Nevar nolasīt failu", request.program, program.problem);
+        complain(appmsg::cannotRead(request.program, program.problem));
         return 2;
     }
     const QString text = programTextFromFile(program.bytes);
@@ -108,7 +116,7 @@ int runHeadless(const QStringList& arguments)
     if (!request.trace.isEmpty()) {
         traceFile = std::make_unique<OutputFile>(request.trace);
         if (const QString problem = traceFile->open(); !problem.isEmpty()) {
-            complain("Nevar ierakstīt trasi", request.trace, problem);
+            complain(appmsg::cannotWriteTrace(request.trace, problem));
             return 2;
         }
     }
@@ -125,7 +133,7 @@ int runHeadless(const QStringList& arguments)
     trace.reset();
 
     if (outcome.end == RunOutcome::End::Failed)
-        std::fprintf(stderr, "%s\n", outcome.message.toUtf8().constData());
+        complain(outcome.message);
     if (!finishOutputs(request, traceFile.get(), *page))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;

@@ -3,10 +3,10 @@
 #include "appmessages.h"
 #include "bigstack.h"
 
+#include "interpreter/machine.h"
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
 #include "platform/textcodec.h"
-#include "interpreter/machine.h"
 #include "run/runloop.h"
 #include "run/trace.h"
 
@@ -68,7 +68,10 @@ QString parse(const QStringList& args, Request& request)
 }
 
 // A line on the standard error stream, in UTF-8.
-void complain(const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); }
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+}
 
 // Writes the trace and the picture; false (with a message) when either did not reach its
 // file whole. A file that failed is left as it was before the run.

@@ -74,8 +74,7 @@ struct ColourName {
 };
 constexpr std::array<ColourName, 12> ColourNames = { { { u"black", 1 }, { u"gray", 3 },
     { u"grey", 3 }, { u"white", 6 }, { u"red", 10 }, { u"pink", 12 }, { u"brown", 14 },
-    { u"orange", 16 }, { u"yellow", 22 }, { u"green", 26 }, { u"blue", 33 },
-    { u"purple", 34 } } };
+    { u"orange", 16 }, { u"yellow", 22 }, { u"green", 26 }, { u"blue", 33 }, { u"purple", 34 } } };
 constexpr std::array<ColourName, 12> ColourStems = { { { u"meln", 1 }, { u"pelek", 3 },
     { u"balt", 6 }, { u"sarkan", 10 }, { u"roz", 12 }, { u"brun", 14 }, { u"oranz", 16 },
     { u"dzelten", 22 }, { u"zal", 26 }, { u"zil", 33 }, { u"violet", 34 }, { u"lill", 34 } } };
@@ -168,8 +167,8 @@ std::optional<ForeignCommand> foreignCommand(
             found.message = hintmsg::foreignHeading(parsed.word, found.proposal);
             break;
         default:
-            found.message = hintmsg::foreignCommand(
-                parsed.word, entry.latvian.toString(), found.proposal);
+            found.message
+                = hintmsg::foreignCommand(parsed.word, entry.latvian.toString(), found.proposal);
         }
         return found;
     }

@@ -308,14 +308,12 @@ QString valueOnlyLater(const QString& name)
 
 QString loopAlreadyEnded(const QString& name)
 {
-    return QStringLiteral("Cikls „%1” šeit jau ir beidzies, tāpēc „%1” vērtība būs 1.")
-        .arg(name);
+    return QStringLiteral("Cikls „%1” šeit jau ir beidzies, tāpēc „%1” vērtība būs 1.").arg(name);
 }
 
 QString loopNotYetStarted(const QString& name)
 {
-    return QStringLiteral("Cikls „%1” šeit vēl nav sācies, tāpēc „%1” vērtība būs 1.")
-        .arg(name);
+    return QStringLiteral("Cikls „%1” šeit vēl nav sācies, tāpēc „%1” vērtība būs 1.").arg(name);
 }
 
 QString unknownNameMeant(const QString& name, const QString& proposal)

@@ -71,8 +71,8 @@ QString colourByName(const QString& name, int number, const QString& proposal);
 QString signedMove(const QString& field);
 
 /// Text between a command and its last blank, which the command passes over.
-QString passedOver(const QString& command, const QString& field, const QString& skipped,
-    const QString& proposal);
+QString passedOver(
+    const QString& command, const QString& field, const QString& skipped, const QString& proposal);
 QString nothingAfterBlank(const QString& command, const QString& proposal);
 QString blankAtEnd(const QString& proposal);
 

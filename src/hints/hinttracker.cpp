@@ -165,8 +165,8 @@ void HintTracker::flow(bool rehintAll)
 
 void HintTracker::rehint(int n)
 {
-    m_hints[size_t(n - 1)] = hintsOfLine(
-        n, m_lines, m_facts, m_readings[size_t(n - 1)], m_contexts[size_t(n - 1)]);
+    m_hints[size_t(n - 1)]
+        = hintsOfLine(n, m_lines, m_facts, m_readings[size_t(n - 1)], m_contexts[size_t(n - 1)]);
 }
 
 } // namespace zimo

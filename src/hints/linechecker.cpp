@@ -187,8 +187,7 @@ void LineChecker::checkIdle(const Reading& r)
     auto acceptInLine = [&](const QString& fixed) {
         return readsWell(spliced(m_line, r.offset, r.length, fixed));
     };
-    const QString fixed
-        = m_whole ? proposeLine(text, m_facts.procedures, acceptInLine) : QString();
+    const QString fixed = m_whole ? proposeLine(text, m_facts.procedures, acceptInLine) : QString();
     const QString proposal
         = fixed.isEmpty() ? QString() : spliced(m_line, r.offset, r.length, fixed);
     add(r.elseBranch ? hintmsg::noCommandAfterElse(proposal)
@@ -210,8 +209,7 @@ bool LineChecker::checkUnknownWords()
         std::fill_n(covered.begin() + s.start, s.length, true);
     const auto before = signature(*m_reading);
     auto accept = [&](const QString& candidate) {
-        return readsWell(candidate)
-            && signature(readLine(candidate, m_facts.procedures)) != before;
+        return readsWell(candidate) && signature(readLine(candidate, m_facts.procedures)) != before;
     };
     for (qsizetype at = 0; at < m_line.size();) {
         if (m_line[at].isSpace()) {

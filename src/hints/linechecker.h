@@ -41,8 +41,8 @@ private:
     void checkFields(const Reading& r);
     void checkBlankAfterComma(const Reading& r, QStringView text);
     bool checkPassedOver(const Reading& r, QStringView text);
-    QString mendPassedOver(const Reading& r, qsizetype end, const QString& skipped,
-        const QString& field) const;
+    QString mendPassedOver(
+        const Reading& r, qsizetype end, const QString& skipped, const QString& field) const;
     void checkValues(const Reading& r, const std::vector<Field>& fields);
     void checkName(const QString& name, qsizetype at, const Reading& r);
     void checkUnknownName(const QString& name, qsizetype at, const Reading& r);

@@ -2,8 +2,8 @@
 
 #include "interpreter/arguments.h"
 #include "interpreter/controlflow.h"
-#include "program/keywords.h"
 #include "interpreter/loops.h"
+#include "program/keywords.h"
 #include "program/numbers.h"
 
 namespace zimo

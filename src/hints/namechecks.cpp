@@ -175,7 +175,8 @@ QString LineChecker::signFix(const QString& name, qsizetype at, const Reading& r
                 continue;
             const QString turned = spliced(m_line, at, name.size(), digits.toString());
             const qsizetype word = turned.indexOf(kw::textOf(key), r.offset);
-            candidate = spliced(turned, word, kw::textOf(key).size(), kw::textOf(opposite).toString());
+            candidate
+                = spliced(turned, word, kw::textOf(key).size(), kw::textOf(opposite).toString());
         }
     }
     return !candidate.isEmpty() && readsWell(candidate) ? candidate : QString();

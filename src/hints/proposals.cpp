@@ -97,8 +97,8 @@ QStringList nearWords(const QStringList& procedures)
 // Every way of writing one word of the list in place of a stretch one edit away from it;
 // only stretches that reach into [from, to) are tried.
 template <typename Accept>
-QString nearWordFix(const QString& text, const QStringList& words, qsizetype from, qsizetype to,
-    Accept accept)
+QString nearWordFix(
+    const QString& text, const QStringList& words, qsizetype from, qsizetype to, Accept accept)
 {
     for (const QString& word : words) {
         const qsizetype m = word.size();
@@ -130,8 +130,8 @@ qsizetype editDistance(QStringView a, QStringView b)
         row[0] = i;
         for (qsizetype j = 1; j <= b.size(); ++j) {
             const qsizetype up = row[size_t(j)];
-            row[size_t(j)] = std::min({ up + 1, row[size_t(j - 1)] + 1,
-                diagonal + (a[i - 1] == b[j - 1] ? 0 : 1) });
+            row[size_t(j)] = std::min(
+                { up + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1) });
             diagonal = up;
         }
     }

@@ -25,8 +25,8 @@ QString wordAround(const QString& line, const QString& name, const LineReading& 
     if (at < 0)
         return {};
     for (const Span& s : reading.spans) {
-        const bool keyword = s.kind != SpanKind::Call && s.kind != SpanKind::Number
-            && s.kind != SpanKind::Name;
+        const bool keyword
+            = s.kind != SpanKind::Call && s.kind != SpanKind::Number && s.kind != SpanKind::Name;
         if (keyword && s.start < at + name.size() && at < s.start + s.length)
             return line.mid(s.start, s.length).trimmed();
     }

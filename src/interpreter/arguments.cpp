@@ -22,7 +22,7 @@ QStringView fieldOf(QStringView line, int kurs)
         while (end > 0 && line[end - 1].isSpace())
             --end;
         fail(end < line.size() && !commaBeforeBlank(line.left(end)) ? msg::blankAtLineEnd()
-                                                                     : msg::commaBeforeBlank());
+                                                                    : msg::commaBeforeBlank());
     }
     const qsizetype start = argumentStart(line);
     qsizetype from = start;

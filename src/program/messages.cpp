@@ -33,10 +33,7 @@ QString commaBeforeBlank()
                           "piemēram „koordinatas 100,200”.");
 }
 
-QString blankAtLineEnd()
-{
-    return QStringLiteral("rindas beigās ir lieka atstarpe; izdzēs to.");
-}
+QString blankAtLineEnd() { return QStringLiteral("rindas beigās ir lieka atstarpe; izdzēs to."); }
 
 QString outOfInt16(double value)
 {

@@ -126,7 +126,8 @@ TEST(Hints, ProgramsThatRunAsMeantGiveNone)
         { QStringLiteral("style_and_width.zkf"), QStringLiteral("6: 7: ") },
         { QStringLiteral("colours_and_page.zkf"), QStringLiteral("4: 9: ") },
     };
-    const QStringList files = filesUnder(QStringLiteral(ZIMO_PROGRAMS_DIR), QStringLiteral("*.zkf"));
+    const QStringList files
+        = filesUnder(QStringLiteral(ZIMO_PROGRAMS_DIR), QStringLiteral("*.zkf"));
     ASSERT_FALSE(files.isEmpty());
     for (const QString& file : files) {
         if (file.contains(QStringLiteral("/errors/")))
@@ -157,7 +158,8 @@ TEST(Hints, TheLineAfterTheLimitSaysTheProgramIsTooLong)
 {
     QStringList lines;
     for (int i = 1; i <= 5000; ++i)
-        lines << QStringLiteral("uz prieksu %1").arg(i % 7 == 0 ? QStringLiteral("1OO") : QStringLiteral("5"));
+        lines << QStringLiteral("uz prieksu %1")
+                     .arg(i % 7 == 0 ? QStringLiteral("1OO") : QStringLiteral("5"));
     lines[3000] = QStringLiteral("uz priekšu 5");
     std::vector<Hint> hints = hintsFor(lines);
     ASSERT_FALSE(hints.empty());

@@ -70,7 +70,8 @@ TEST_F(Headless, ABadCommandLineSaysWhatIsWrongInLatvian)
         QStringList arguments;
         const char16_t* says;
     } cases[] = {
-        { { QStringLiteral("--max-steps"), QStringLiteral("daudz") }, u"„daudz” nav vesels skaitlis" },
+        { { QStringLiteral("--max-steps"), QStringLiteral("daudz") },
+            u"„daudz” nav vesels skaitlis" },
         { { QStringLiteral("--max-steps"), QStringLiteral("0") }, u"vajag vismaz 1 soli" },
         { { QStringLiteral("--max-steps"), QStringLiteral("-5") }, u"vajag vismaz 1 soli" },
         { { QStringLiteral("--max-steps"), QStringLiteral("99999999999999999999") },

@@ -56,20 +56,15 @@ enable_sources() {
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get update -qq
 }
 
-# Unpacks Debian's source package of the host's version of BINARY into $work/src/NAME.
+# Unpacks Debian's source package SOURCE (of VERSION when given) into $work/src/NAME.
 fetch_source() {
-  local binary="$1" name="$2" package version
-  package="$(dpkg-query -W -f='${source:Package}' "$binary" 2>/dev/null || true)"
-  version="$(dpkg-query -W -f='${source:Version}' "$binary" 2>/dev/null || true)"
-  if [ -z "$package" ]; then
-    package="$name"
-    version="$(apt-cache showsrc "$name" | awk '/^Version:/ {print $2; exit}')"
-  fi
+  local name="$1" source="$2" version="${3:-}"
   if [ -d "$work/src/$name" ]; then
     return
   fi
   mkdir -p "$work/download"
-  (cd "$work/download" && rm -rf ./* && apt-get source -qq "$package=$version" >/dev/null)
+  (cd "$work/download" && rm -rf ./* \
+    && apt-get source -qq "$source${version:+=$version}" >/dev/null)
   local dir
   dir="$(find "$work/download" -mindepth 1 -maxdepth 1 -type d | head -n 1)"
   mkdir -p "$work/src"
@@ -126,8 +121,9 @@ build_giflib() {
 
 install_packages
 enable_sources
-fetch_source qt6-base-dev qtbase
-fetch_source libgif7 giflib
+# Qt's sources must match the host Qt whose tools the build borrows; any giflib will do.
+fetch_source qtbase qt6-base "$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
+fetch_source giflib giflib
 start=$(date +%s)
 build_giflib
 build_qt

@@ -9,10 +9,12 @@
 #   JOBS=N           parallel compile jobs (default 2)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-prefix="${ZIMO_WIN_QT:-$HOME/.cache/zimo/qt6-mingw}"
+# shellcheck source=common.sh
+source "$root/scripts/windows/common.sh"
+prefix="$ZIMO_WIN_QT"
 work="$(dirname "$prefix")/$(basename "$prefix")-work"
 jobs="${JOBS:-2}"
-triple=x86_64-w64-mingw32
+triple=$zimo_triple
 
 if [ -f "$prefix/.complete" ]; then
   echo "Qt for Windows is ready in $prefix"
@@ -75,8 +77,7 @@ fetch_source() {
 build_qt() {
   local src="$work/src/qtbase" build="$work/build-qtbase"
   local hostcmake
-  hostcmake="$(dirname "$(dirname "$(find /usr/lib -path '*/cmake/Qt6HostInfo' -type d | head -n 1)")")"
-  hostcmake="${hostcmake%/}/cmake"
+  hostcmake="$(host_qt_cmake_dir)"
   cmake -S "$src" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \

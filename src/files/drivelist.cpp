@@ -26,7 +26,7 @@ namespace
 QList<Drive> mountedDrives()
 {
     QList<Drive> drives;
-    UINT previousMode = 0;
+    DWORD previousMode = 0;
     // No "insert a disk" box from the system for an empty drive.
     SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
     const DWORD letters = GetLogicalDrives();

@@ -18,6 +18,9 @@ namespace zimo
 namespace
 {
 
+// ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers lack.
+constexpr DWORD DiskQuotaExceeded = 1295;
+
 std::wstring wide(const QByteArray& path) { return decodePath(path).toStdWString(); }
 
 // The causes the messages tell apart, in the errno terms the rest of the program uses.
@@ -39,7 +42,7 @@ int errnoOf(DWORD error)
         return EEXIST;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
+    case DiskQuotaExceeded:
         return ENOSPC;
     case ERROR_WRITE_PROTECT:
         return EROFS;

@@ -165,5 +165,10 @@ Section "Uninstall"
   !insertmacro RemoveProgramFiles
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+  ; The first program installed for a user made these; the last one leaves them empty.
+  ${If} $AllUsers == 0
+    DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+    RMDir "$LOCALAPPDATA\Programs"
+  ${EndIf}
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

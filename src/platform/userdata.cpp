@@ -19,6 +19,16 @@ QString userDataFolder()
 #endif
 }
 
+QSettings userSettings()
+{
+#ifdef _WIN32
+    return QSettings(QDir(userDataFolder()).filePath(QStringLiteral("Zimo.ini")),
+        QSettings::IniFormat);
+#else
+    return QSettings(QStringLiteral("Zimo"), QStringLiteral("Zimo"));
+#endif
+}
+
 QString shippedDataFolder(const QString& name)
 {
     const QString programFolder = QCoreApplication::applicationDirPath();

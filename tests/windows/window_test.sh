@@ -18,14 +18,8 @@ stop_xvfb() {
 }
 trap stop_xvfb EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || { echo "skipped: Xvfb did not start"; exit 77; }
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
 
 # Wine's Documents folder is the Linux home folder.
 workfile="$HOME/Zimo/komandas.zkf"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tests that open a real window: start_xvfb starts a virtual X server of its
 # own in the scratch folder $work, sets DISPLAY and xvfb_pid, and exits 77 (skipped) when
 # the server does not start. The caller stops it: kill "$xvfb_pid".

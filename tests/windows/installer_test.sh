@@ -7,6 +7,7 @@
 set -u
 setup="$1" version="$2"
 [ -f "$setup" ] || { echo "skipped: no $setup (scripts/windows/package.sh)"; exit 77; }
+# shellcheck source=wineprefix.sh
 source "$(dirname "$0")/wineprefix.sh"
 failed=0
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
@@ -15,7 +16,7 @@ user="$drive/users/$(id -un)"
 
 # What the uninstaller must leave as it found it: the files and the registry's branches.
 snapshot() {
-  (cd "$drive" && find . -path ./users/*/Temp -prune -o -path ./windows -prune -o -print | sort)
+  (cd "$drive" && find . -path './users/*/Temp' -prune -o -path ./windows -prune -o -print | sort)
   local root
   for root in HKCU HKLM; do
     wine reg query "$root\\Software\\Classes\\.zkf" /s 2>/dev/null

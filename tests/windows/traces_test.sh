@@ -5,6 +5,7 @@
 set -u
 linux="$1" exe="$2"
 shift 2
+# shellcheck source=wineprefix.sh
 source "$(dirname "$0")/wineprefix.sh"
 failed=0 compared=0
 differ() { echo "FAIL: $1"; failed=$((failed + 1)); }

@@ -8,6 +8,7 @@ exe="$1" shot="${2:-}"
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
+# shellcheck source=wineprefix.sh
 source "$(dirname "$0")/wineprefix.sh"
 xvfb_pid=
 stop_xvfb() {
@@ -18,6 +19,7 @@ stop_xvfb() {
 }
 trap stop_xvfb EXIT
 
+# shellcheck source=../xvfb.sh
 source "$(dirname "$0")/../xvfb.sh"
 start_xvfb
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows tests: a fresh Wine prefix with a home folder of its own, removed
 # again on exit together with everything started in it. Sets $work (a scratch folder),
 # $WINEPREFIX, $HOME and the function `win PATH` that names a Linux path for Windows.

@@ -2,9 +2,9 @@
 
 #include "pickerkeys.h"
 #include "picturebox.h"
-#include "twips.h"
 #include "windowmessages.h"
 
+#include "files/twips.h"
 #include "turtle/pen.h"
 
 #include <QKeyEvent>

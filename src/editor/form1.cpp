@@ -21,12 +21,12 @@
 #include "thicknesspanel.h"
 #include "toolbar.h"
 #include "toolbarpictures.h"
-#include "twips.h"
 #include "windowmessages.h"
 
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
+#include "files/twips.h"
 #include "platform/rasterpage.h"
 #include "program/machine.h"
 #include "program/messages.h"

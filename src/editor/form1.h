@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editor/commandhelp.h"
+#include "commandhelp.h"
+
 #include "files/programhost.h"
 #include "program/runloop.h"
 

@@ -12,9 +12,10 @@
 #include "stylepanel.h"
 #include "thicknesspanel.h"
 #include "toolbar.h"
-#include "twips.h"
 #include "windowmessages.h"
 #include "windowscale.h"
+
+#include "files/twips.h"
 
 #include <QEvent>
 #include <QFocusEvent>

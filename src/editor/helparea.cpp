@@ -1,9 +1,9 @@
 #include "helparea.h"
 
-#include "twips.h"
+#include "commandhelp.h"
 #include "windowmessages.h"
 
-#include "editor/commandhelp.h"
+#include "files/twips.h"
 
 #include <QLabel>
 

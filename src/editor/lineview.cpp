@@ -1,6 +1,6 @@
 #include "lineview.h"
 
-#include "twips.h"
+#include "files/twips.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "notelabels.h"
 
 #include "programtextbox.h"
-#include "twips.h"
 #include "windowmessages.h"
 
+#include "files/twips.h"
 #include "interpreter/hints.h"
 
 namespace zimo

@@ -1,7 +1,6 @@
 #include "pageview.h"
 
-#include "twips.h"
-
+#include "files/twips.h"
 #include "platform/rasterpage.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "picturebox.h"
 
-#include "twips.h"
+#include "files/twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "programtextbox.h"
 
-#include "twips.h"
+#include "files/twips.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 #include "statusrow.h"
 
-#include "twips.h"
 #include "windowmessages.h"
 
+#include "files/twips.h"
 #include "program/messages.h"
 
 #include <QLabel>

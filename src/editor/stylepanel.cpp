@@ -3,9 +3,9 @@
 #include "outlinerect.h"
 #include "pickerkeys.h"
 #include "picturebox.h"
-#include "twips.h"
 #include "windowmessages.h"
 
+#include "files/twips.h"
 #include "platform/rasterpage.h"
 
 #include <QKeyEvent>

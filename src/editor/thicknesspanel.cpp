@@ -2,8 +2,9 @@
 
 #include "lineview.h"
 #include "pickerkeys.h"
-#include "twips.h"
 #include "windowmessages.h"
+
+#include "files/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

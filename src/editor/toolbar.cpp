@@ -4,8 +4,9 @@
 #include "picturebox.h"
 #include "runcontrolmessages.h"
 #include "toolbarpictures.h"
-#include "twips.h"
 #include "windowmessages.h"
+
+#include "files/twips.h"
 
 #include <QLabel>
 #include <QToolButton>

@@ -3,9 +3,9 @@
 #include "editor/colourpanel.h"
 #include "editor/outlinerect.h"
 #include "editor/picturebox.h"
-#include "editor/twips.h"
 #include "editor/windowscale.h"
 #include "files/programfiles.h"
+#include "files/twips.h"
 #include "platform/rasterpage.h"
 
 #include <QAction>

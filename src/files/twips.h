@@ -7,7 +7,8 @@ class QPixmap;
 namespace zimo
 {
 
-/// The window was drawn in twips; at 100 % 15 twips make one pixel (96 dots per inch).
+/// The main window and the save and open dialogs were drawn in twips; at 100 % 15 twips
+/// make one pixel (96 dots per inch).
 inline constexpr int TwipsPerPixel = 15;
 
 /// The window's scale in per cent of the size it was drawn at; 100 until the window

@@ -3,8 +3,8 @@
 #include "headlessrun.h"
 #include "workfolder.h"
 
-#include "editor/form1.h"
-#include "editor/qttranslation.h"
+#include "editor/window/form1.h"
+#include "editor/window/qttranslation.h"
 #include "files/programfiles.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "editor/commandhelp.h"
-#include "editor/helpcontent.h"
+#include "editor/help/helpcontent.h"
+#include "editor/textbox/commandhelp.h"
 #include "interpreter/keywords.h"
 #include "platform/rasterpage.h"
 #include "program/machine.h"

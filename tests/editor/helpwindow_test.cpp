@@ -1,8 +1,8 @@
 #include "windowdesk.h"
 
-#include "editor/helpcontent.h"
-#include "editor/helplauncher.h"
-#include "editor/helpwindow.h"
+#include "editor/help/helpcontent.h"
+#include "editor/help/helplauncher.h"
+#include "editor/help/helpwindow.h"
 #include "files/programfiles.h"
 
 #include <QAction>

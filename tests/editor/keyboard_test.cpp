@@ -2,12 +2,12 @@
 
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/outlinerect.h"
-#include "editor/picturebox.h"
-#include "editor/qttranslation.h"
-#include "editor/stylepanel.h"
-#include "editor/thicknesspanel.h"
+#include "editor/common/outlinerect.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/pickers/stylepanel.h"
+#include "editor/pickers/thicknesspanel.h"
+#include "editor/window/qttranslation.h"
 #include "files/programfiles.h"
 
 #include <QAccessible>

@@ -3,8 +3,8 @@
 
 #include "windowdesk.h"
 
-#include "editor/programhistory.h"
-#include "editor/statusrow.h"
+#include "editor/textbox/programhistory.h"
+#include "editor/window/statusrow.h"
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"

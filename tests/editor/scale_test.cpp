@@ -1,9 +1,9 @@
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/outlinerect.h"
-#include "editor/picturebox.h"
-#include "editor/windowscale.h"
+#include "editor/common/outlinerect.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/window/windowscale.h"
 #include "files/programfiles.h"
 #include "files/twips.h"
 #include "platform/rasterpage.h"

@@ -1,6 +1,6 @@
 #include "windowdesk.h"
 
-#include "editor/outlinerect.h"
+#include "editor/common/outlinerect.h"
 #include "platform/rasterpage.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
+#include "editor/pickers/colourpanel.h"
 #include "files/recovery.h"
 #include "platform/rasterpage.h"
 #include "program/machine.h"

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "commandhelp.h"
-
+#include "editor/textbox/commandhelp.h"
 #include "files/programhost.h"
 #include "program/runloop.h"
 

@@ -1,7 +1,8 @@
 #include "commandinserter.h"
 
-#include "commandhelp.h"
 #include "commandrecorder.h"
+
+#include "editor/textbox/commandhelp.h"
 
 namespace zimo
 {

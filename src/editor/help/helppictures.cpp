@@ -1,7 +1,6 @@
 #include "helppictures.h"
 
-#include "figurepictures.h"
-
+#include "editor/page/figurepictures.h"
 #include "platform/rasterpage.h"
 #include "program/machine.h"
 #include "program/runloop.h"

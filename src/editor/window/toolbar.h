@@ -1,6 +1,6 @@
 #pragma once
 
-#include "samplecommands.h"
+#include "editor/page/samplecommands.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,11 +1,11 @@
 #include "toolbar.h"
 
-#include "figurepictures.h"
-#include "picturebox.h"
-#include "runcontrolmessages.h"
 #include "toolbarpictures.h"
-#include "windowmessages.h"
 
+#include "editor/common/picturebox.h"
+#include "editor/common/windowmessages.h"
+#include "editor/page/figurepictures.h"
+#include "editor/run/runcontrolmessages.h"
 #include "files/twips.h"
 
 #include <QLabel>

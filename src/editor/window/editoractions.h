@@ -1,9 +1,9 @@
 #pragma once
 
-#include "commandinserter.h"
-#include "commandrecorder.h"
-#include "keysteering.h"
-#include "pickers.h"
+#include "editor/page/commandinserter.h"
+#include "editor/page/commandrecorder.h"
+#include "editor/page/keysteering.h"
+#include "editor/pickers/pickers.h"
 
 #include <QObject>
 

@@ -1,7 +1,6 @@
 #include "helpcontent.h"
 
-#include "commandhelp.h"
-
+#include "editor/textbox/commandhelp.h"
 #include "interpreter/keywords.h"
 
 #include <QFile>

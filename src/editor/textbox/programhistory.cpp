@@ -1,7 +1,8 @@
 #include "programhistory.h"
 
 #include "programtextbox.h"
-#include "windowmessages.h"
+
+#include "editor/common/windowmessages.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,11 +1,11 @@
 #include "helplauncher.h"
 
-#include "editoractions.h"
-#include "form1.h"
 #include "helpcontent.h"
 #include "helpwindow.h"
-#include "programtextbox.h"
 
+#include "editor/textbox/programtextbox.h"
+#include "editor/window/editoractions.h"
+#include "editor/window/form1.h"
 #include "files/programfiles.h"
 
 #include <QAction>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "pageframe.h"
-
+#include "editor/page/pageframe.h"
 #include "program/screen.h"
 
 #include <atomic>

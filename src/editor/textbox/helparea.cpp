@@ -1,8 +1,8 @@
 #include "helparea.h"
 
 #include "commandhelp.h"
-#include "windowmessages.h"
 
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 
 #include <QLabel>

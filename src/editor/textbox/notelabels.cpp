@@ -1,8 +1,8 @@
 #include "notelabels.h"
 
 #include "programtextbox.h"
-#include "windowmessages.h"
 
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 #include "interpreter/hints.h"
 

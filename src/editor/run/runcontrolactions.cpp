@@ -1,15 +1,15 @@
 #include "runcontrolactions.h"
 
-#include "form1.h"
-#include "hintpresenter.h"
-#include "linenumbergutter.h"
-#include "programtextbox.h"
 #include "runcontroller.h"
 #include "runcontrolmessages.h"
 #include "stateinspector.h"
 #include "stopmarks.h"
-#include "toolbar.h"
 
+#include "editor/textbox/hintpresenter.h"
+#include "editor/textbox/linenumbergutter.h"
+#include "editor/textbox/programtextbox.h"
+#include "editor/window/form1.h"
+#include "editor/window/toolbar.h"
 #include "program/machine.h"
 
 #include <QAction>

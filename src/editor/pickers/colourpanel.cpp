@@ -1,9 +1,9 @@
 #include "colourpanel.h"
 
 #include "pickerkeys.h"
-#include "picturebox.h"
-#include "windowmessages.h"
 
+#include "editor/common/picturebox.h"
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 #include "turtle/pen.h"
 

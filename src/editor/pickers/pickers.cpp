@@ -1,10 +1,9 @@
 #include "pickers.h"
 
-#include "commandinserter.h"
-#include "commandrecorder.h"
-#include "keysteering.h"
-#include "recordingmessages.h"
-
+#include "editor/page/commandinserter.h"
+#include "editor/page/commandrecorder.h"
+#include "editor/page/keysteering.h"
+#include "editor/page/recordingmessages.h"
 #include "interpreter/keywords.h"
 #include "turtle/pen.h"
 

@@ -2,19 +2,19 @@
 
 #include "form1.h"
 
-#include "colourpanel.h"
-#include "helparea.h"
-#include "helplauncher.h"
-#include "outlinerect.h"
-#include "pageview.h"
-#include "programtextbox.h"
 #include "statusrow.h"
-#include "stylepanel.h"
-#include "thicknesspanel.h"
 #include "toolbar.h"
-#include "windowmessages.h"
 #include "windowscale.h"
 
+#include "editor/common/outlinerect.h"
+#include "editor/common/windowmessages.h"
+#include "editor/help/helplauncher.h"
+#include "editor/page/pageview.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/pickers/stylepanel.h"
+#include "editor/pickers/thicknesspanel.h"
+#include "editor/textbox/helparea.h"
+#include "editor/textbox/programtextbox.h"
 #include "files/twips.h"
 
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "stylepanel.h"
 
-#include "outlinerect.h"
 #include "pickerkeys.h"
-#include "picturebox.h"
-#include "windowmessages.h"
 
+#include "editor/common/outlinerect.h"
+#include "editor/common/picturebox.h"
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 #include "platform/rasterpage.h"
 

@@ -2,8 +2,9 @@
 
 #include "form1.h"
 
-#include "windowmessages.h"
 #include "windowscale.h"
+
+#include "editor/common/windowmessages.h"
 
 #include <QActionGroup>
 #include <QMenuBar>

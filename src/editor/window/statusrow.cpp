@@ -1,7 +1,6 @@
 #include "statusrow.h"
 
-#include "windowmessages.h"
-
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 #include "program/messages.h"
 

@@ -2,8 +2,8 @@
 
 #include "lineview.h"
 #include "pickerkeys.h"
-#include "windowmessages.h"
 
+#include "editor/common/windowmessages.h"
 #include "files/twips.h"
 
 #include <QKeyEvent>

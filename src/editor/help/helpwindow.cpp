@@ -2,7 +2,8 @@
 
 #include "helpcontent.h"
 #include "helppictures.h"
-#include "windowmessages.h"
+
+#include "editor/common/windowmessages.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -4,6 +4,7 @@
 #include "editor/textbox/helparea.h"
 #include "editor/textbox/programtextbox.h"
 #include "editor/window/form1.h"
+#include "editor/window/mainmenus.h"
 #include "editor/window/statusrow.h"
 #include "editor/window/toolbar.h"
 

@@ -4,9 +4,6 @@
 #include "helpwindow.h"
 
 #include "editor/textbox/programtextbox.h"
-#include "editor/window/editoractions.h"
-#include "editor/window/form1.h"
-#include "files/programfiles.h"
 
 #include <QAction>
 #include <QTextBlock>
@@ -14,36 +11,36 @@
 namespace zimo
 {
 
-HelpLauncher::HelpLauncher(Form1& form)
-    : QObject(&form)
-    , m_form(form)
-    , m_f1(new QAction(&form))
+HelpLauncher::HelpLauncher(QWidget& window, ProgramTextBox& text)
+    : QObject(&window)
+    , m_main(window)
+    , m_text(text)
+    , m_f1(new QAction(&window))
 {
     m_f1->setObjectName(QStringLiteral("f1"));
     m_f1->setShortcut(QKeySequence(Qt::Key_F1));
     m_f1->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(m_f1);
+    window.addAction(m_f1);
     connect(m_f1, &QAction::triggered, this, &HelpLauncher::openForFocus);
-    connect(&form.files(), &ProgramFiles::helpWanted, this, &HelpLauncher::open);
 }
 
-HelpWindow* HelpLauncher::window() const { return m_window; }
+HelpWindow* HelpLauncher::window() const { return m_help; }
 
 HelpWindow& HelpLauncher::ensureWindow()
 {
-    if (!m_window) {
-        m_window = new HelpWindow(helpContent(), &m_form);
-        m_window->setScale(m_scale);
-        connect(m_window, &HelpWindow::insertWanted, &m_form.actions(), &EditorActions::insertLine);
+    if (!m_help) {
+        m_help = new HelpWindow(helpContent(), &m_main);
+        m_help->setScale(m_scale);
+        connect(m_help, &HelpWindow::insertWanted, this, &HelpLauncher::insertWanted);
     }
-    return *m_window;
+    return *m_help;
 }
 
 void HelpLauncher::setScale(double scale)
 {
     m_scale = scale;
-    if (m_window)
-        m_window->setScale(scale);
+    if (m_help)
+        m_help->setScale(scale);
 }
 
 void HelpLauncher::open()
@@ -56,10 +53,9 @@ void HelpLauncher::open()
 
 void HelpLauncher::openForFocus()
 {
-    ProgramTextBox* text = m_form.ieraksti();
     // The window's own focus: F1 reaches the window only while it is active.
-    if (m_form.focusWidget() == text)
-        openForLine(text->textCursor().block().text());
+    if (m_main.focusWidget() == &m_text)
+        openForLine(m_text.textCursor().block().text());
     else
         open();
 }
@@ -67,7 +63,7 @@ void HelpLauncher::openForFocus()
 void HelpLauncher::openForLine(const QString& line)
 {
     const HelpContent& content = helpContent();
-    const int entry = entryForLine(content.commands, line, procedureNames(m_form.programText()));
+    const int entry = entryForLine(content.commands, line, procedureNames(m_text.programText()));
     HelpWindow& help = ensureWindow();
     if (entry >= 0)
         help.showCommand(entry);

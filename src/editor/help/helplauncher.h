@@ -8,13 +8,13 @@ class QAction;
 namespace zimo
 {
 
-class Form1;
 class HelpWindow;
+class ProgramTextBox;
 
 /// Opens the help window of the main window: F1 anywhere in it, and "Palīdzība" when there
 /// is no command file of its own. F1 in the program text box opens the command of the
-/// cursor's line. The window's "Ievietot" appends the example line to the program the way
-/// the sample buttons do.
+/// cursor's line. The help window's "Ievietot" asks for the example line to be appended to
+/// the program.
 ///
 /// The help window is created on first use, belongs to the main window and is afterwards
 /// only shown and raised, so there is never more than one.
@@ -22,7 +22,8 @@ class HelpLauncher : public QObject
 {
     Q_OBJECT
 public:
-    explicit HelpLauncher(Form1& form);
+    /// window: the main window, whose F1 opens the help; text: its program text box.
+    HelpLauncher(QWidget& window, ProgramTextBox& text);
 
     /// The F1 action on the main window.
     QAction* f1() const { return m_f1; }
@@ -40,12 +41,17 @@ public slots:
     /// Shows the command that line uses, or the help as it was left when it uses none.
     void openForLine(const QString& line);
 
+signals:
+    /// "Ievietot": the example line of the command shown, for the end of the program.
+    void insertWanted(const QString& line);
+
 private:
     HelpWindow& ensureWindow();
 
-    Form1& m_form;
+    QWidget& m_main;
+    ProgramTextBox& m_text;
     QAction* m_f1;
-    QPointer<HelpWindow> m_window;
+    QPointer<HelpWindow> m_help;
     double m_scale = 1.0;
 };
 

@@ -3,6 +3,7 @@
 #include "pickerkeys.h"
 
 #include "editor/common/picturebox.h"
+#include "editor/common/qtcolour.h"
 #include "editor/common/windowmessages.h"
 #include "files/twips.h"
 #include "turtle/pen.h"
@@ -26,7 +27,7 @@ ColourPanel::ColourPanel(QWidget* parent)
     for (int i = 0; i < BoxCount; ++i) {
         auto* box = new PictureBox(QStringLiteral("k_lauks%1").arg(i), QRect(), this);
         const Colour c = ColourTable[size_t(i)];
-        box->setColour(QColor(redOf(c), greenOf(c), blueOf(c)));
+        box->setColour(toQColor(c));
         box->setAccessibleName(windowmsg::colourBoxName(i + 1));
         box->setFocusPolicy(Qt::StrongFocus);
         connect(box, &PictureBox::clicked, this, [this, i] { m_current = i; });

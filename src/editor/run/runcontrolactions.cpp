@@ -5,16 +5,12 @@
 #include "stateinspector.h"
 #include "stopmarks.h"
 
-#include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/linenumbergutter.h"
 #include "editor/textbox/programtextbox.h"
-#include "editor/window/form1.h"
-#include "editor/window/toolbar.h"
 #include "program/machine.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 
 #include <vector>
@@ -22,11 +18,11 @@
 namespace zimo
 {
 
-RunControlActions::RunControlActions(Form1& window, RunController& run)
-    : QObject(&window)
-    , m_window(window)
+RunControlActions::RunControlActions(Parts parts, RunController& run)
+    : QObject(&parts.window)
+    , m_parts(parts)
     , m_run(run)
-    , m_marks(new StopMarks(*window.ieraksti()->document(), this))
+    , m_marks(new StopMarks(*parts.text.document(), this))
 {
     buildActions();
     m_refresh.setInterval(RunControl::SnapshotInterval);
@@ -36,8 +32,8 @@ RunControlActions::RunControlActions(Form1& window, RunController& run)
     connect(m_marks, &StopMarks::changed, this, [this] {
         const QList<int> lines = m_marks->lines();
         m_run.control().setMarkedLines(std::vector<int>(lines.begin(), lines.end()));
-        m_window.ieraksti()->setMarkedLines(lines);
-        m_window.hints().gutter()->setStopLines(lines);
+        m_parts.text.setMarkedLines(lines);
+        m_parts.gutter.setStopLines(lines);
     });
 }
 
@@ -52,31 +48,29 @@ QAction* RunControlActions::addAction(
 
 void RunControlActions::buildActions()
 {
-    QMenu* program = m_window.findChild<QMenu*>(QStringLiteral("programma"));
+    QMenu* program = &m_parts.programMenu;
     m_pause = addAction(program, runmsg::pause(), "pauze", Qt::Key_F6);
     m_step = addAction(program, runmsg::step(), "solis", Qt::Key_F10);
     m_mark = addAction(program, runmsg::stopMark(), "apstasanas_vieta", Qt::Key_F9);
-    QMenu* view = m_window.findChild<QMenu*>(QStringLiteral("skats"));
-    m_showInspector = view->addAction(runmsg::inspector());
+    m_showInspector = m_parts.viewMenu.addAction(runmsg::inspector());
     m_showInspector->setObjectName(QStringLiteral("stavoklis"));
 
     connect(m_pause, &QAction::triggered, this, &RunControlActions::togglePause);
     connect(m_step, &QAction::triggered, this, &RunControlActions::step);
     connect(m_mark, &QAction::triggered, this, &RunControlActions::toggleMark);
     connect(m_showInspector, &QAction::triggered, this, &RunControlActions::showInspector);
-    addStartAndStop(program);
+    addStartAndStop();
 }
 
 // "Startēt" also goes on with a paused run; it and "Apturēt" stand first in the menu.
-void RunControlActions::addStartAndStop(QMenu* program)
+void RunControlActions::addStartAndStop()
 {
-    m_start = m_window.startAction();
-    QAction* stop = m_window.stopAction();
-    connect(m_start, &QAction::triggered, this, &RunControlActions::resume);
-    program->removeAction(m_start);
-    program->removeAction(stop);
-    program->insertAction(program->actions().value(0), m_start);
-    program->insertAction(m_pause, stop);
+    QMenu& program = m_parts.programMenu;
+    connect(&m_parts.start, &QAction::triggered, this, &RunControlActions::resume);
+    program.removeAction(&m_parts.start);
+    program.removeAction(&m_parts.stop);
+    program.insertAction(program.actions().value(0), &m_parts.start);
+    program.insertAction(m_pause, &m_parts.stop);
 }
 
 void RunControlActions::resume()
@@ -84,8 +78,8 @@ void RunControlActions::resume()
     if (!m_run.isPaused())
         return;
     m_run.control().resume();
-    m_window.toolbar()->showPaused(false);
-    m_start->setEnabled(false);
+    emit pauseShown(false);
+    m_parts.start.setEnabled(false);
 }
 
 void RunControlActions::togglePause()
@@ -99,25 +93,25 @@ void RunControlActions::togglePause()
 void RunControlActions::step()
 {
     if (!m_run.isRunning()) {
-        m_window.startRun(true);
+        emit firstStepWanted();
         return;
     }
     m_run.control().step();
-    m_window.toolbar()->showPaused(false);
-    m_start->setEnabled(false);
+    emit pauseShown(false);
+    m_parts.start.setEnabled(false);
 }
 
 void RunControlActions::toggleMark()
 {
-    m_marks->toggle(m_window.ieraksti()->textCursor().blockNumber() + 1);
+    m_marks->toggle(m_parts.text.textCursor().blockNumber() + 1);
 }
 
 void RunControlActions::showPaused(int line)
 {
     if (!m_run.isPaused())
         return;
-    m_window.toolbar()->showPaused(true);
-    m_start->setEnabled(true);
+    emit pauseShown(true);
+    m_parts.start.setEnabled(true);
     if (!m_pausedOnce) {
         m_pausedOnce = true;
         showInspector();
@@ -129,15 +123,15 @@ void RunControlActions::showPaused(int line)
 void RunControlActions::showInspector()
 {
     if (!m_inspector) {
-        m_inspector = new StateInspector(&m_window);
+        m_inspector = new StateInspector(&m_parts.window);
         // Beside the main window where the screen has room, else at the screen's right edge.
-        QPoint at = m_window.frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* screen = m_window.screen())
+        QPoint at = m_parts.window.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = m_parts.window.screen())
             at.setX(qMin(at.x(), screen->availableGeometry().right() - m_inspector->width()));
         m_inspector->move(at);
     }
     if (!m_run.isRunning())
-        captureSnapshot(m_window.machine(), 0, m_run.control().stepsMade(), m_shown);
+        captureSnapshot(m_parts.machine, 0, m_run.control().stepsMade(), m_shown);
     m_refresh.start();
     m_inspector->showSnapshot(m_shown);
     m_inspector->show();
@@ -159,7 +153,7 @@ void RunControlActions::showRunEnd()
 {
     if (!m_inspector || !m_inspector->isVisible())
         return;
-    captureSnapshot(m_window.machine(), 0, m_run.control().stepsMade(), m_shown);
+    captureSnapshot(m_parts.machine, 0, m_run.control().stepsMade(), m_shown);
     m_inspector->showSnapshot(m_shown);
 }
 

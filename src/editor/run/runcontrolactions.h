@@ -11,7 +11,9 @@ class QMenu;
 namespace zimo
 {
 
-class Form1;
+class LineNumberGutter;
+class Machine;
+class ProgramTextBox;
 class RunController;
 class StateInspector;
 class StopMarks;
@@ -26,7 +28,23 @@ class RunControlActions : public QObject
 {
     Q_OBJECT
 public:
-    RunControlActions(Form1& window, RunController& run);
+    /// What run control works with besides the run.
+    struct Parts {
+        /// The main window: the inspector belongs to it and stands beside it.
+        QWidget& window;
+        /// What the inspector shows while no run goes on.
+        const Machine& machine;
+        /// The text whose lines the marks hold on to; F9 marks its cursor's line.
+        ProgramTextBox& text;
+        LineNumberGutter& gutter;
+        /// "Programma" with "Startēt" and "Apturēt", and "Skats".
+        QMenu& programMenu;
+        QAction& start;
+        QAction& stop;
+        QMenu& viewMenu;
+    };
+
+    RunControlActions(Parts parts, RunController& run);
 
     QAction* pauze() const { return m_pause; }
     QAction* solis() const { return m_step; }
@@ -41,11 +59,15 @@ public:
 signals:
     /// The run has paused before line, and the window shows it.
     void pausedAt(int line);
+    /// The run paused or went on: the Run button shows which.
+    void pauseShown(bool paused);
+    /// F10 while no run goes on: a run that pauses after its first line.
+    void firstStepWanted();
 
 private:
     QAction* addAction(QMenu* menu, const QString& text, const char* name, const QKeySequence& key);
     void buildActions();
-    void addStartAndStop(QMenu* program);
+    void addStartAndStop();
     void togglePause();
     void step();
     void toggleMark();
@@ -54,12 +76,10 @@ private:
     void refreshInspector();
     void showRunEnd();
 
-    Form1& m_window;
+    Parts m_parts;
     RunController& m_run;
     StopMarks* m_marks;
     StateInspector* m_inspector = nullptr;
-    /// "Startēt": off while a run goes on, on again while it is paused, to go on.
-    QAction* m_start = nullptr;
     QAction* m_pause = nullptr;
     QAction* m_step = nullptr;
     QAction* m_mark = nullptr;

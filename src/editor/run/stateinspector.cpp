@@ -2,6 +2,7 @@
 
 #include "runcontrolmessages.h"
 
+#include "editor/common/qtcolour.h"
 #include "program/snapshot.h"
 
 #include <QHeaderView>
@@ -31,7 +32,7 @@ QTreeWidgetItem* row(QTreeWidgetItem* parent, const QString& name, const QString
 QPixmap swatch(Colour c)
 {
     QPixmap pixmap(12, 12);
-    pixmap.fill(QColor(redOf(c), greenOf(c), blueOf(c)));
+    pixmap.fill(toQColor(c));
     return pixmap;
 }
 

@@ -1,7 +1,5 @@
 #include "helparea.h"
 
-#include "commandhelp.h"
-
 #include "editor/common/windowmessages.h"
 #include "files/twips.h"
 
@@ -45,6 +43,8 @@ HelpArea::HelpArea(QWidget* parent)
     m_c2 = makeLabel(QStringLiteral("l_c2"), green, this);
     m_help2 = makeLabel(QStringLiteral("l_help2"), Qt::black, this);
     m_example = makeLabel(QStringLiteral("piem"), QColor(0, 0, 192), this);
+    // The row keeps its start texts until a rule replaces them.
+    m_row.command = m_row.help = m_row.command2 = windowmsg::helpStart();
     for (QLabel* label : { m_c, m_help, m_c2 })
         label->setText(windowmsg::helpStart());
     layOut();
@@ -78,17 +78,24 @@ void HelpArea::fitToText(QLabel* label)
     label->resize(label->text().isEmpty() && label != m_help2 ? 0 : hint.width(), hint.height());
 }
 
-void HelpArea::showRow(const HelpRow& row)
+void HelpArea::typed(const QString& character)
+{
+    m_buffer += character;
+    paskaidro(m_buffer, m_row);
+    showRow();
+}
+
+void HelpArea::showRow()
 {
     // paskaidro always empties the second half of the row before a rule fills it, and each
     // change moves the label that follows; doing the same keeps the row where it stood.
     setRowText(2, QString());
     setRowText(3, QString());
-    setRowText(0, row.command);
-    setRowText(1, row.help);
-    setRowText(2, row.command2);
-    setRowText(3, row.help2);
-    m_example->setText(row.example);
+    setRowText(0, m_row.command);
+    setRowText(1, m_row.help);
+    setRowText(2, m_row.command2);
+    setRowText(3, m_row.help2);
+    m_example->setText(m_row.example);
 }
 
 // A label sizes itself to its text; when its text changes, the next label of the row moves

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commandhelp.h"
+
 #include <QFrame>
 
 #include <array>
@@ -9,12 +11,11 @@ class QLabel;
 namespace zimo
 {
 
-struct HelpRow;
-
 /// The help area Frame1: the help row (l_c, l_help, l_c2, l_help2) and the example piem.
 ///
-/// The row labels size themselves to their texts; when a label's text changes, the next one
-/// moves to stand a fixed gap to the right of it. l_c and piem never move.
+/// Owns the help buffer and row that paskaidro works on as the learner types. The row labels size
+/// themselves to their texts; when a label's text changes, the next one moves to stand a fixed gap
+/// to the right of it. l_c and piem never move.
 class HelpArea : public QFrame
 {
 public:
@@ -24,7 +25,12 @@ public:
 
     explicit HelpArea(QWidget* parent);
 
-    void showRow(const HelpRow& row);
+    /// The help buffer and row that paskaidro works on; showRow() puts the row on screen.
+    QString& buffer() { return m_buffer; }
+    HelpRow& row() { return m_row; }
+    void showRow();
+    /// A character reached the program text box: explains what has been typed.
+    void typed(const QString& character);
     /// Places the labels and sizes their fonts for the current scale.
     void layOut();
 
@@ -38,6 +44,8 @@ private:
     void setRowText(int index, const QString& text);
     void fitToText(QLabel* label);
 
+    QString m_buffer;
+    HelpRow m_row;
     QLabel* m_c;
     QLabel* m_help;
     QLabel* m_c2;

@@ -1,60 +1,44 @@
 #include "editoractions.h"
 
-#include "form1.h"
 #include "statusrow.h"
 #include "toolbar.h"
 
 #include "editor/common/picturebox.h"
+#include "editor/common/qtcolour.h"
 #include "editor/page/pageview.h"
 #include "editor/page/samplecommands.h"
-#include "editor/pickers/colourpanel.h"
-#include "editor/pickers/lineview.h"
-#include "editor/pickers/panelswitch.h"
-#include "editor/pickers/stylepanel.h"
-#include "editor/pickers/thicknesspanel.h"
-#include "editor/textbox/programhistory.h"
+#include "editor/textbox/helparea.h"
 #include "editor/textbox/programtextbox.h"
+#include "files/programhost.h"
 #include "program/machine.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
 
 namespace zimo
 {
 
-namespace
+EditorActions::EditorActions(Parts parts, QObject* parent)
+    : QObject(parent)
+    , m_parts(parts)
+    , m_recorder(parts.machine.program)
+    , m_steering(parts.machine, m_recorder)
+    , m_inserter(m_recorder, parts.help.buffer(), parts.help.row())
+    , m_pickers(parts.machine.pen, m_steering, m_inserter)
+    , m_panels(new PickerPanels(m_pickers, parts.pickers,
+          { *parts.toolbar.krasa(), *parts.toolbar.cf_lin(), *parts.toolbar.l_stils() }, this))
 {
-QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-} // namespace
-
-EditorActions::EditorActions(Form1& form)
-    : QObject(&form)
-    , m_form(form)
-    , m_recorder(form.machine().program)
-    , m_steering(form.machine(), m_recorder)
-    , m_inserter(m_recorder, form.helpBuffer(), form.helpRow())
-    , m_pickers(form.machine().pen, m_steering, m_inserter)
-    , m_panels(new PanelSwitch({ form.f_krasas(), form.f_linija(), form.Frame2() }, this))
-{
-    connectSteering();
     connectButtons();
-    connectColourPanel();
-    connectThicknessPanel();
-    connectStylePanel();
-    connectHistory();
-    connect(&form, &Form1::escapePressed, this, [this] { m_panels->cancel(); });
+    connectPickers();
 }
 
-bool EditorActions::running() const { return m_form.isRunning(); }
+bool EditorActions::running() const { return m_parts.program.isRunning(); }
 
 void EditorActions::apply(const Recorded& recorded)
 {
     if (recorded.appended) {
-        m_form.setProgramText(recorded.text);
-        m_form.ieraksti()->showLastLine();
-        m_form.showHelp();
+        m_parts.program.setProgramText(recorded.text);
+        m_parts.text.showLastLine();
+        m_parts.help.showRow();
     }
     // A line that went in whole takes an earlier notice away; the problem it told is over.
     if (recorded.appended || !recorded.notice.isEmpty())
@@ -64,7 +48,7 @@ void EditorActions::apply(const Recorded& recorded)
 void EditorActions::tell(const QString& notice, bool aboutWorkFile)
 {
     if (notice.isEmpty()) {
-        m_form.statusRow()->showNotice(QString());
+        m_parts.status.showNotice(QString());
         return;
     }
     if (aboutWorkFile) {
@@ -72,21 +56,16 @@ void EditorActions::tell(const QString& notice, bool aboutWorkFile)
             return;
         m_workFileTold = true;
     }
-    m_form.statusRow()->showNotice(notice);
+    m_parts.status.showNotice(notice);
 }
 
-void EditorActions::connectHistory()
-{
-    // Undo and redo change the text box only; the work file mirrors it again.
-    connect(&m_form.history(), &ProgramHistory::stepped, this,
-        [this] { tell(m_recorder.mirror(m_form.programText()), true); });
-}
+void EditorActions::textStepped() { tell(m_recorder.mirror(m_parts.program.programText()), true); }
 
 void EditorActions::insertLine(const QString& line)
 {
     if (running())
         return;
-    QString text = m_form.programText();
+    QString text = m_parts.program.programText();
     if (!text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
         text += QStringLiteral("\r\n");
     apply(m_inserter.insert(text, line));
@@ -94,108 +73,65 @@ void EditorActions::insertLine(const QString& line)
 
 void EditorActions::showSteering()
 {
-    m_form.updatePage();
-    PageView* page = m_form.lapa();
-    page->setSideColour(toQColor(m_steering.sideColour()));
+    emit machineChanged();
     const RubberBand& band = m_steering.rubberBand();
-    page->setRubberBand(band.visible, QLineF(band.from, band.to), toQColor(band.colour));
+    m_parts.page.setSideColour(toQColor(m_steering.sideColour()));
+    m_parts.page.setRubberBand(band.visible, QLineF(band.from, band.to), toQColor(band.colour));
 }
 
-void EditorActions::connectSteering()
+void EditorActions::keyDown(int vk)
 {
-    connect(&m_form, &Form1::pageKeyDown, this, [this](int vk) {
-        if (m_steering.Form_KeyDown(vk, running()))
-            showSteering();
-    });
-    connect(&m_form, &Form1::pageKeyUp, this, [this](int vk) {
-        if (running())
-            return;
-        apply(m_steering.Form_KeyUp(vk, m_form.programText(), false));
+    if (m_steering.Form_KeyDown(vk, running()))
         showSteering();
-    });
+}
+
+void EditorActions::keyUp(int vk)
+{
+    if (running())
+        return;
+    apply(m_steering.Form_KeyUp(vk, m_parts.program.programText(), false));
+    showSteering();
 }
 
 void EditorActions::connectButtons()
 {
-    Toolbar* toolbar = m_form.toolbar();
+    Toolbar& toolbar = m_parts.toolbar;
     for (int i = 0; i < SampleCount; ++i) {
-        connect(toolbar->com(i), &QToolButton::clicked, this, [this, i] {
+        connect(toolbar.com(i), &QToolButton::clicked, this, [this, i] {
             if (!running())
-                apply(com_Click(m_inserter, m_form.programText(), i));
+                apply(com_Click(m_inserter, m_parts.program.programText(), i));
         });
     }
-    connect(toolbar->Command2(), &QToolButton::clicked, this, [this] {
+    connect(toolbar.Command2(), &QToolButton::clicked, this, [this] {
         if (running())
             return;
-        Command2_Click(m_form.machine().page);
-        m_form.updatePage();
+        Command2_Click(m_parts.machine.page);
+        emit machineChanged();
     });
-    connect(toolbar->Command4(), &QToolButton::clicked, this, [this] {
+    connect(toolbar.Command4(), &QToolButton::clicked, this, [this] {
         if (running())
             return;
-        Command4_Click(m_form.machine().program);
-        m_form.setProgramText(QString());
+        Command4_Click(m_parts.machine.program);
+        m_parts.program.setProgramText(QString());
     });
 }
 
-void EditorActions::connectColourPanel()
+void EditorActions::connectPickers()
 {
-    ColourPanel* panel = m_form.f_krasas();
-    connect(m_form.toolbar()->krasa(), &PictureBox::clicked, this,
-        [this, panel] { m_panels->open(panel); });
-    for (int i = 0; i < ColourPanel::BoxCount; ++i) {
-        connect(panel->k_lauks(i), &PictureBox::clicked, this, [this, panel, i] {
-            m_pickers.k_lauks_Click(i);
-            panel->krasa2()->setColour(toQColor(m_pickers.state().preview));
-            panel->nr_krasas()->setText(m_pickers.state().colourCaption());
-        });
-    }
-    connect(panel->krasas_ok(), &QPushButton::clicked, this, [this, panel] {
-        m_panels->close(panel);
+    connect(m_panels, &PickerPanels::colourChosen, this, [this] {
         if (running())
             return;
-        apply(m_pickers.krasas_ok_Click(m_form.programText()));
+        apply(m_pickers.krasas_ok_Click(m_parts.program.programText()));
         showSteering();
     });
-    connect(
-        panel->Command1(), &QPushButton::clicked, this, [this, panel] { m_panels->close(panel); });
-}
-
-void EditorActions::connectThicknessPanel()
-{
-    ThicknessPanel* panel = m_form.f_linija();
-    connect(m_form.toolbar()->cf_lin(), &QToolButton::clicked, this,
-        [this, panel] { m_panels->open(panel); });
-    connect(panel->HScroll1(), &QScrollBar::valueChanged, this, [this, panel](int value) {
-        m_pickers.HScroll1_Change(value);
-        const int thickness = m_pickers.state().thickness;
-        panel->lin_lab()->setText(QString::number(thickness));
-        panel->view_line()->setThickness(thickness);
-    });
-    connect(panel->lin_ok(), &QPushButton::clicked, this, [this, panel] {
+    connect(m_panels, &PickerPanels::thicknessChosen, this, [this] {
         if (!running())
-            apply(m_pickers.lin_ok_Click(m_form.programText()));
-        m_panels->close(panel);
+            apply(m_pickers.lin_ok_Click(m_parts.program.programText()));
     });
-    connect(panel->lin_cancel(), &QPushButton::clicked, this,
-        [this, panel] { m_panels->close(panel); });
-}
-
-void EditorActions::connectStylePanel()
-{
-    StylePanel* panel = m_form.Frame2();
-    connect(m_form.toolbar()->l_stils(), &QToolButton::clicked, this,
-        [this, panel] { m_panels->open(panel); });
-    for (int k = 0; k < StylePanel::StyleCount; ++k) {
-        connect(panel->stl(k), &PictureBox::hovered, panel, [panel, k] { panel->highlight(k); });
-        connect(panel->stl(k), &PictureBox::clicked, this, [this, panel, k] {
-            if (!running())
-                apply(m_pickers.stl_Click(m_form.programText(), k));
-            m_panels->close(panel);
-        });
-    }
-    connect(
-        panel->Command3(), &QPushButton::clicked, this, [this, panel] { m_panels->close(panel); });
+    connect(m_panels, &PickerPanels::styleChosen, this, [this](int k) {
+        if (!running())
+            apply(m_pickers.stl_Click(m_parts.program.programText(), k));
+    });
 }
 
 } // namespace zimo

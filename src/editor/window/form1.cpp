@@ -2,20 +2,19 @@
 
 #include "editoractions.h"
 #include "keyrouter.h"
+#include "mainmenus.h"
+#include "modeswitch.h"
 #include "statusrow.h"
 #include "toolbar.h"
 #include "toolbarpictures.h"
+#include "windowscaler.h"
 
 #include "editor/common/notice.h"
-#include "editor/common/outlinerect.h"
-#include "editor/common/picturebox.h"
 #include "editor/common/windowmessages.h"
 #include "editor/help/helplauncher.h"
 #include "editor/page/pageview.h"
 #include "editor/page/samplecommands.h"
-#include "editor/pickers/colourpanel.h"
-#include "editor/pickers/stylepanel.h"
-#include "editor/pickers/thicknesspanel.h"
+#include "editor/pickers/panelswitch.h"
 #include "editor/run/runcontrolactions.h"
 #include "editor/run/runcontroller.h"
 #include "editor/run/stopmarks.h"
@@ -23,7 +22,6 @@
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programhistory.h"
 #include "editor/textbox/programtextbox.h"
-#include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
 #include "files/twips.h"
@@ -34,11 +32,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEvent>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
-#include <QTimer>
 #include <QToolButton>
 
 namespace zimo
@@ -48,12 +42,6 @@ namespace
 {
 
 constexpr QStringView WorkFileName = u"komandas.zkf";
-/// How long the text rests after a change before its recovery copy is written.
-constexpr int RecoveryDelayMs = 3000;
-const QColor ModeFrameColour(128, 128, 255);
-constexpr int ModeFrameWidth = 6;
-
-QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 } // namespace
 
@@ -68,52 +56,16 @@ Form1::Form1(QWidget* parent)
     setWindowIcon(pictures::windowIcon());
     // Every window opens at the size it was drawn at; the start scale comes after.
     setScalePercent(100);
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->installEventFilter(this);
-    setCentralWidget(client);
-    m_client = client;
-    m_page = new PageView(client);
-    m_text = new ProgramTextBox(QRect(), client);
-    m_pageFrame
-        = new OutlineRect(QStringLiteral("lapa_rect"), ModeFrameColour, ModeFrameWidth, client);
-    m_textFrame
-        = new OutlineRect(QStringLiteral("ieraksti_rect"), ModeFrameColour, ModeFrameWidth, client);
-    m_textFrame->hide();
-    m_toolbar = new Toolbar(client);
-    m_help = new HelpArea(client);
-    m_hints = new HintPresenter(m_text, m_help);
-    m_status = new StatusRow(client);
-    // The panels pop up over the top of the window, above everything else.
-    m_colourPanel = new ColourPanel(client);
-    m_thicknessPanel = new ThicknessPanel(client);
-    m_stylePanel = new StylePanel(client);
-    for (QWidget* panel :
-        std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
-        panel->raise();
-    m_keys = new KeyRouter(this);
-    for (QWidget* area : std::initializer_list<QWidget*> {
-             m_toolbar, m_colourPanel, m_thicknessPanel, m_stylePanel })
-        m_keys->letThrough(area);
-    m_files = new ProgramFiles(*this, this);
-
-    buildMenus();
-    connectControls();
-    m_actions = new EditorActions(*this);
-    m_helpLauncher = new HelpLauncher(*this);
-    m_runActions = new RunControlActions(*this, *m_run);
-    nameControls();
-    layOut();
-
-    // The help row keeps its start texts until a rule replaces them.
-    m_helpRow.command = m_helpRow.help = m_helpRow.command2 = windowmsg::helpStart();
+    buildParts();
+    connectParts();
+    connectActions();
+    m_scaler->layOut();
 
     // Form_Load
     sakums(*m_machine);
     updatePage();
-    m_page->setFocus();
-    centreOnScreen();
+    lapa()->setFocus();
+    m_scaler->centreOnScreen();
 }
 
 Form1::~Form1()
@@ -123,92 +75,80 @@ Form1::~Form1()
     m_run->stopAndWait();
 }
 
-void Form1::buildMenus()
+void Form1::buildParts()
 {
-    QMenu* file = menuBar()->addMenu(windowmsg::fileMenu());
-    file->setObjectName(QStringLiteral("fails"));
-    auto add = [this](QMenu* menu, const QString& text, const char* name) {
-        QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    m_newAction = add(file, windowmsg::newProgram(), "jauns");
-    m_loadAction = add(file, windowmsg::load(), "ieladet");
-    m_saveAction = add(file, windowmsg::saveMenu(), "saglabat");
-    m_saveAsAction = add(file, windowmsg::saveAs(), "saglabat_ka");
-    m_pictureAction = add(file, windowmsg::savePicture(), "saglabat_attelu");
-    if (m_files->hasRecovery())
-        m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
-    m_quitAction = add(file, windowmsg::quit(), "iziet");
-    buildProgramMenu();
-    buildViewMenu();
-    m_examples = new ExamplesMenu(*m_files, exampleGroups(exampleFolder()), this);
-    menuBar()->addMenu(m_examples);
-    m_helpAction = add(nullptr, windowmsg::help(), "palidziba");
-    m_history = new ProgramHistory(*m_text, file, this);
-    addShortcuts();
+    m_client = new ClientArea(this);
+    setCentralWidget(m_client);
+    m_keys = new KeyRouter(this);
+    m_keys->letThrough(toolbar());
+    for (QWidget* panel : m_client->pickerPanels())
+        m_keys->letThrough(panel);
+    m_mode
+        = new ModeSwitch({ *lapa(), *ieraksti(), *lapa_rect(), *ieraksti_rect(), *m_keys }, this);
+    m_files = new ProgramFiles(*this, this);
+    m_menus = new MainMenus(*this, *m_files, *ieraksti());
+    m_actions
+        = new EditorActions({ *m_machine, *this, *ieraksti(), *helpArea(), *statusRow(), *lapa(),
+                                *toolbar(), { *f_krasas(), *f_linija(), *Frame2() } },
+            this);
+    m_helpLauncher = new HelpLauncher(*this, *ieraksti());
+    m_runActions = new RunControlActions(
+        { *this, *m_machine, *ieraksti(), *hints().gutter(), *m_menus->programma(),
+            *m_menus->start(), *m_menus->stop(), *m_menus->skats() },
+        *m_run);
+    m_scaler = std::make_unique<WindowScaler>(
+        WindowScaler::Parts { *this, *m_client, *m_menus, *m_helpLauncher });
 }
 
-void Form1::connectControls()
+void Form1::connectParts()
 {
-    connect(m_toolbar->zimet(), &QToolButton::clicked, this, &Form1::zimet_Click);
-    connect(m_page, &PageView::lapa_Click, this, &Form1::lapa_Click);
-    connect(m_page, &PageView::lapa_MouseMove, this,
-        [this](int x, int y) { m_status->showPointer(x, y); });
-    connect(m_text, &ProgramTextBox::ieraksti_Click, this, &Form1::ieraksti_Click);
-    connect(m_text, &ProgramTextBox::ieraksti_KeyPress, this, &Form1::ieraksti_KeyPress);
+    connect(toolbar()->zimet(), &QToolButton::clicked, this, &Form1::zimet_Click);
+    connect(lapa(), &PageView::lapa_MouseMove, statusRow(), &StatusRow::showPointer);
+    connect(ieraksti(), &ProgramTextBox::ieraksti_KeyPress, helpArea(), &HelpArea::typed);
     connect(m_keys, &KeyRouter::stopRequested, this, &Form1::stopRun);
     connect(m_keys, &KeyRouter::pageKeyDown, this, &Form1::pageKeyDown);
     connect(m_keys, &KeyRouter::pageKeyUp, this, &Form1::pageKeyUp);
     connect(m_keys, &KeyRouter::escapePressed, this, &Form1::escapePressed);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
-    // The recovery copy follows the text, so a crash or a power cut loses only seconds.
-    m_recoveryTimer = new QTimer(this);
-    m_recoveryTimer->setSingleShot(true);
-    m_recoveryTimer->setInterval(RecoveryDelayMs);
-    connect(m_text, &QPlainTextEdit::textChanged, m_recoveryTimer, qOverload<>(&QTimer::start));
-    connect(m_recoveryTimer, &QTimer::timeout, m_files, &ProgramFiles::keepForRecovery);
-    connect(this, &Form1::runFinished, this, [this](const RunOutcome& outcome) {
-        if (outcome.end == RunOutcome::End::Failed)
-            m_hints->showRunError(outcome.line, outcome.message);
-    });
-
-    connect(m_newAction, &QAction::triggered, m_files, &ProgramFiles::jauns_Click);
-    connect(m_loadAction, &QAction::triggered, m_files, &ProgramFiles::ieladet_Click);
-    // "Saglabāt" saves as the save button does; "Saglabāt kā..." always asks for a name.
-    connect(m_saveAction, &QAction::triggered, m_files, &ProgramFiles::save_analog_Click);
-    connect(m_saveAsAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
-    connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
-    connect(m_pictureAction, &QAction::triggered, m_files, &ProgramFiles::saveImage);
-    if (m_restoreAction)
-        connect(m_restoreAction, &QAction::triggered, m_files, &ProgramFiles::restorePrevious);
+    connect(ieraksti(), &QPlainTextEdit::textChanged, m_files, &ProgramFiles::textChanged);
     connect(m_files, &ProgramFiles::programNameChanged, this, [this](const QString& name) {
         setWindowTitle(name.isEmpty() ? windowmsg::title() : windowmsg::titleWithProgram(name));
     });
-    connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
     // An example starts on a clean page, so Run shows exactly what it draws.
-    connect(m_examples, &ExamplesMenu::exampleOpened, this, [this] {
+    connect(m_menus->piemeri(), &ExamplesMenu::exampleOpened, this, [this] {
         Command2_Click(m_machine->page);
         updatePage();
     });
     connect(
-        m_toolbar->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
+        toolbar()->new_analog(), &QToolButton::clicked, m_files, &ProgramFiles::new_analog_Click);
     connect(
-        m_toolbar->save_analog(), &QToolButton::clicked, m_files, &ProgramFiles::save_analog_Click);
+        toolbar()->save_analog(), &QToolButton::clicked, m_files, &ProgramFiles::save_analog_Click);
+    // F5 only ever starts a run; the Run button is the one that also stops.
+    connect(m_menus->start(), &QAction::triggered, this, [this] {
+        if (!isRunning())
+            zimet_Click();
+    });
+    connect(m_menus->stop(), &QAction::triggered, this, &Form1::stopRun);
+    connect(m_menus, &MainMenus::scaleChosen, this,
+        [this](int percent) { m_scaler->setScale(percent, true); });
 }
 
-void Form1::centreOnScreen()
+// The parts that act on the window hear from the window and from each other.
+void Form1::connectActions()
 {
-    adjustSize();
-    if (const QScreen* s = screen()) {
-        QRect bounds = frameGeometry();
-        bounds.moveCenter(s->availableGeometry().center());
-        move(bounds.topLeft());
-    }
+    connect(this, &Form1::pageKeyDown, m_actions, &EditorActions::keyDown);
+    connect(this, &Form1::pageKeyUp, m_actions, &EditorActions::keyUp);
+    connect(this, &Form1::escapePressed, m_actions, [this] { m_actions->panels().cancel(); });
+    connect(m_actions, &EditorActions::machineChanged, this, &Form1::updatePage);
+    connect(&m_menus->history(), &ProgramHistory::stepped, m_actions, &EditorActions::textStepped);
+    connect(m_files, &ProgramFiles::helpWanted, m_helpLauncher, &HelpLauncher::open);
+    connect(m_helpLauncher, &HelpLauncher::insertWanted, m_actions, &EditorActions::insertLine);
+    connect(m_runActions, &RunControlActions::pauseShown, toolbar(), &Toolbar::showPaused);
+    connect(m_runActions, &RunControlActions::firstStepWanted, this, [this] { startRun(true); });
 }
 
-QString Form1::programText() const { return m_text->programText(); }
+QString Form1::programText() const { return ieraksti()->programText(); }
 
 void Form1::setProgramText(const QString& text)
 {
@@ -216,7 +156,7 @@ void Form1::setProgramText(const QString& text)
     // another program (loaded, an example, restored, new), whose lines carry no stop marks.
     if (m_runActions && !text.startsWith(programText()))
         m_runActions->marks().clear();
-    m_text->setProgramText(text);
+    ieraksti()->setProgramText(text);
 }
 
 bool Form1::isRunning() const { return m_run->isRunning(); }
@@ -227,67 +167,30 @@ void Form1::newProgram()
         return;
     m_machine->program.clearLines();
     // An edit, not a wipe: undo brings the program back.
-    m_text->setProgramText(QString());
+    ieraksti()->setProgramText(QString());
     sakums(*m_machine);
     updatePage();
 }
 
 const RasterPage& Form1::page() const { return *m_rasterPage; }
 
+bool Form1::isPageMode() const { return m_mode->isPageMode(); }
+
 void Form1::updatePage()
 {
     if (isRunning())
         return;
-    PageFrame& frame = m_page->frame();
-    captureFrame(*m_machine, frame);
-    frame.line = 0;
-    m_page->update();
-    m_status->showTurtle(frame.displayAngle, frame.x, frame.y);
-    m_toolbar->krasa()->setColour(toQColor(frame.lineColour));
+    captureFrame(*m_machine, lapa()->frame());
+    lapa()->frame().line = 0;
+    m_client->showPageFrame();
 }
 
 void Form1::showFrame()
 {
-    if (!m_run->takeFrame(m_page->frame()))
+    if (!m_run->takeFrame(lapa()->frame()))
         return;
-    const PageFrame& frame = m_page->frame();
-    m_page->update();
-    m_status->showTurtle(frame.displayAngle, frame.x, frame.y);
-    m_toolbar->krasa()->setColour(toQColor(frame.lineColour));
-    m_text->setRunLine(frame.line);
-}
-
-void Form1::showHelp() { m_help->showRow(m_helpRow); }
-
-void Form1::ieraksti_KeyPress(const QString& character)
-{
-    m_helpBuffer += character;
-    paskaidro(m_helpBuffer, m_helpRow);
-    showHelp();
-}
-
-void Form1::lapa_Click()
-{
-    m_pageMode = true;
-    m_editableAtStart = false;
-    applyTextLock();
-    m_keys->setPageMode(true);
-    m_pageFrame->show();
-    m_textFrame->hide();
-}
-
-void Form1::ieraksti_Click()
-{
-    m_pageMode = false;
-    applyTextLock();
-    m_keys->setPageMode(false);
-    m_pageFrame->hide();
-    m_textFrame->show();
-}
-
-void Form1::applyTextLock()
-{
-    m_text->setReadOnly(isRunning() || (m_pageMode && !m_editableAtStart));
+    m_client->showPageFrame();
+    ieraksti()->setRunLine(lapa()->frame().line);
 }
 
 void Form1::zimet_Click()
@@ -307,10 +210,9 @@ void Form1::startRun(bool firstStepOnly)
 {
     if (isRunning())
         return;
-    m_recoveryTimer->stop();
     m_files->keepForRecovery();
     m_keys->releaseWaiting();
-    m_hints->clearRunError();
+    hints().clearRunError();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);
@@ -320,26 +222,18 @@ void Form1::stopRun() { m_run->requestStop(); }
 
 void Form1::setRunning(bool running)
 {
-    m_toolbar->setRunning(running);
-    for (QAction* action :
-        { m_newAction, m_loadAction, m_saveAction, m_saveAsAction, m_pictureAction, m_startAction })
-        action->setEnabled(!running);
-    m_stopAction->setEnabled(running);
-    if (m_restoreAction)
-        m_restoreAction->setEnabled(!running);
-    m_examples->setEnabled(!running);
-    for (QWidget* panel :
-        std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
+    toolbar()->setRunning(running);
+    m_menus->setRunning(running);
+    for (QWidget* panel : m_client->pickerPanels())
         panel->setEnabled(!running);
     m_keys->setRunning(running);
-    m_history->setRunning(running);
-    applyTextLock();
+    m_mode->setRunning(running);
 }
 
 void Form1::showRunEnd(const RunOutcome& outcome)
 {
     updatePage();
-    m_text->setRunLine(0);
+    ieraksti()->setRunLine(0);
     setRunning(false);
     auto tell = [this](QMessageBox::Icon icon, const QString& text) {
         if (!m_closing)
@@ -351,8 +245,9 @@ void Form1::showRunEnd(const RunOutcome& outcome)
             msg::workFileNotWritten(WorkFileName.toString(), outcome.workFileProblem));
     }
     if (outcome.end == RunOutcome::End::Failed) {
-        m_text->selectLine(outcome.line);
+        ieraksti()->selectLine(outcome.line);
         tell(QMessageBox::Warning, outcome.message);
+        hints().showRunError(outcome.line, outcome.message);
     }
     emit runFinished(outcome);
 }
@@ -361,7 +256,6 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     m_closing = true;
     m_run->stopAndWait();
-    m_recoveryTimer->stop();
     m_files->keepForRecovery();
     event->accept();
 }

@@ -329,6 +329,10 @@ QString numberOnTheLeft(const QString& left, const QString& proposal)
         + meant(proposal);
 }
 
+QString howToBegin() { return QStringLiteral("Raksti komandu, tad spied „Startēt”."); }
+
+QString howToBeginExample() { return QStringLiteral("Piemērs: uz prieksu 100"); }
+
 QString tooManyLines()
 {
     return QStringLiteral("Programmā var būt ne vairāk kā 1000 rindu, tāpēc tā neizpildīsies: "

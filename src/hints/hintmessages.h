@@ -83,6 +83,10 @@ QString loopNotYetStarted(const QString& name);
 QString unknownNameMeant(const QString& name, const QString& proposal);
 QString numberOnTheLeft(const QString& left, const QString& proposal);
 
+/// The help row before anything is typed: how to begin, and an example line.
+QString howToBegin();
+QString howToBeginExample();
+
 /// More lines than a program may have.
 QString tooManyLines();
 

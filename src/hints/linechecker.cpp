@@ -221,7 +221,9 @@ bool LineChecker::checkUnknownWords()
         for (; end < m_line.size() && !m_line[end].isSpace(); ++end)
             free = free && !covered[size_t(end)];
         const QStringView word = QStringView(m_line).mid(at, end - at);
-        if (free && hasLetter(word)) {
+        // A label a jump goes to is a word of its own.
+        const bool label = at == 0 && m_facts.labelStarts(m_line);
+        if (free && !label && hasLetter(word)) {
             const QString proposal = proposeWordFix(m_line, at, end, m_facts.procedures, accept);
             if (!proposal.isEmpty()) {
                 add(hintmsg::unknownWord(word.toString(), proposal), proposal);

@@ -184,7 +184,8 @@ QString LineChecker::signFix(const QString& name, qsizetype at, const Reading& r
 
 void LineChecker::checkJump(QStringView label)
 {
-    if (label.isEmpty())
+    // A candidate is judged by itself: what other lines begin with does not decide it.
+    if (label.isEmpty() || !m_whole)
         return;
     for (const QString& line : m_lines) {
         if (line.startsWith(label))

@@ -108,6 +108,13 @@ QString nearWordFix(
                 const QStringView stretch = QStringView(text).mid(at, length);
                 if (stretch.front() != word.front() && stretch.back() != word.back())
                     continue;
+                // Taking the blank between two words away glues them into one.
+                const bool gluesBefore = at > 0 && !text[at - 1].isSpace()
+                    && stretch.front().isSpace() && !word.front().isSpace();
+                const bool gluesAfter = at + length < text.size() && !text[at + length].isSpace()
+                    && stretch.back().isSpace() && !word.back().isSpace();
+                if (gluesBefore || gluesAfter)
+                    continue;
                 if (!oneEditApart(stretch, word))
                     continue;
                 const QString candidate = text.left(at) + word + text.mid(at + length);

@@ -208,4 +208,28 @@ TEST(HintTracker, FollowsEditsLikeAFreshAnalysis)
     }
 }
 
+
+// Programs the fuzzer found where a line's update and a fresh analysis disagreed: a
+// Backspace at the end of any of their lines must give what working it all out again gives.
+TEST(HintTracker, TypingInAnyLineOfAFoundProgramAgreesWithAFreshAnalysis)
+{
+    const QStringList found[] = {
+        { QStringLiteral("trums 0"), QStringLiteral("atkartot 3"), QStringLiteral("no a=1 lidz 3"),
+            QStringLiteral("pa labi 1"), QStringLiteral("a= j2a tad iet uz ara"),
+            QStringLiteral("n&kosais"), QStringLiteral("beigas"), QStringLiteral("ara"),
+            QStringLiteral("uz leju 1"), QString() },
+    };
+    for (const QStringList& program : found) {
+        for (int n = 1; n <= program.size(); ++n) {
+            QStringList lines = program;
+            HintTracker tracker;
+            tracker.reset(lines);
+            lines[n - 1].chop(1);
+            tracker.changeLine(n, lines[n - 1]);
+            EXPECT_EQ(hintLines(tracker.all()).toStdString(), hintLines(hintsFor(lines)).toStdString())
+                << "after a Backspace in line " << n;
+        }
+    }
+}
+
 } // namespace

@@ -121,6 +121,24 @@ QString latvianLine(const Entry& entry, const Parsed& parsed)
     return latvian + u' ' + numbers.mid(0, entry.numbers).join(u',');
 }
 
+// The word's entry, or else one a letter away from it ("forwrd", "rigth", "colour"): short
+// words are too near to each other to be mended.
+const Entry* entryFor(const QString& word)
+{
+    for (const Entry& entry : Entries) {
+        if (word == entry.word)
+            return &entry;
+    }
+    constexpr qsizetype ShortestMendedWord = 5;
+    if (word.size() < ShortestMendedWord)
+        return nullptr;
+    for (const Entry& entry : Entries) {
+        if (entry.word.size() >= ShortestMendedWord && oneEditApart(word, entry.word))
+            return &entry;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int colourNumberOf(QStringView word)
@@ -141,38 +159,35 @@ std::optional<ForeignCommand> foreignCommand(
     QStringView text, const std::function<bool(const QString&)>& accept)
 {
     const Parsed parsed = parse(text);
-    const QString word = parsed.word.toLower();
-    for (const Entry& entry : Entries) {
-        if (word != entry.word)
-            continue;
-        ForeignCommand found { parsed.word, {}, {} };
-        const QString line = latvianLine(entry, parsed);
-        if (!line.isEmpty() && accept(line))
-            found.proposal = line;
-        const QString amount = parsed.numbers.isEmpty() ? QString() : parsed.numbers.front();
-        switch (entry.kind) {
-        case Kind::Back:
-            found.message = hintmsg::foreignBack(parsed.word, amount);
-            break;
-        case Kind::PenUp:
-            found.message = hintmsg::foreignPenUp(parsed.word);
-            break;
-        case Kind::PenDown:
-            found.message = hintmsg::foreignPenDown(parsed.word);
-            break;
-        case Kind::Repeat:
-            found.message = hintmsg::foreignRepeat(found.proposal);
-            break;
-        case Kind::Heading:
-            found.message = hintmsg::foreignHeading(parsed.word, found.proposal);
-            break;
-        default:
-            found.message
-                = hintmsg::foreignCommand(parsed.word, entry.latvian.toString(), found.proposal);
-        }
-        return found;
+    const Entry* entry = entryFor(parsed.word.toLower());
+    if (!entry)
+        return std::nullopt;
+    ForeignCommand found { parsed.word, {}, {} };
+    const QString line = latvianLine(*entry, parsed);
+    if (!line.isEmpty() && accept(line))
+        found.proposal = line;
+    const QString amount = parsed.numbers.isEmpty() ? QString() : parsed.numbers.front();
+    switch (entry->kind) {
+    case Kind::Back:
+        found.message = hintmsg::foreignBack(parsed.word, amount);
+        break;
+    case Kind::PenUp:
+        found.message = hintmsg::foreignPenUp(parsed.word);
+        break;
+    case Kind::PenDown:
+        found.message = hintmsg::foreignPenDown(parsed.word);
+        break;
+    case Kind::Repeat:
+        found.message = hintmsg::foreignRepeat(found.proposal);
+        break;
+    case Kind::Heading:
+        found.message = hintmsg::foreignHeading(parsed.word, found.proposal);
+        break;
+    default:
+        found.message
+            = hintmsg::foreignCommand(parsed.word, entry->latvian.toString(), found.proposal);
     }
-    return std::nullopt;
+    return found;
 }
 
 } // namespace zimo

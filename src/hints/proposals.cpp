@@ -61,26 +61,6 @@ QString blankBeforeNumber(QStringView text)
     return {};
 }
 
-// One letter (or blank) added, taken away, or two neighbours swapped turn a into b.
-bool oneEditApart(QStringView a, QStringView b)
-{
-    if (a.size() == b.size()) {
-        qsizetype i = 0;
-        while (i < a.size() && a[i] == b[i])
-            ++i;
-        return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i]
-            && a.mid(i + 2) == b.mid(i + 2);
-    }
-    const QStringView longer = a.size() > b.size() ? a : b;
-    const QStringView shorter = a.size() > b.size() ? b : a;
-    if (longer.size() != shorter.size() + 1)
-        return false;
-    qsizetype i = 0;
-    while (i < shorter.size() && shorter[i] == longer[i])
-        ++i;
-    return shorter.mid(i) == longer.mid(i + 1);
-}
-
 // The keywords and procedure names, longest first: a longer word is the likelier meaning.
 QStringList nearWords(const QStringList& procedures)
 {
@@ -211,6 +191,25 @@ QString plainLetters(QStringView text)
     for (const QChar c : text)
         out.append(plainLetter(c));
     return out;
+}
+
+bool oneEditApart(QStringView a, QStringView b)
+{
+    if (a.size() == b.size()) {
+        qsizetype i = 0;
+        while (i < a.size() && a[i] == b[i])
+            ++i;
+        return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i]
+            && a.mid(i + 2) == b.mid(i + 2);
+    }
+    const QStringView longer = a.size() > b.size() ? a : b;
+    const QStringView shorter = a.size() > b.size() ? b : a;
+    if (longer.size() != shorter.size() + 1)
+        return false;
+    qsizetype i = 0;
+    while (i < shorter.size() && shorter[i] == longer[i])
+        ++i;
+    return shorter.mid(i) == longer.mid(i + 1);
 }
 
 QString proposeLine(QStringView text, const QStringList& procedures, const AcceptLine& accept)

@@ -28,6 +28,9 @@ QString proposeWordFix(QStringView text, qsizetype from, qsizetype to,
 /// plainly, or one letter away. Empty when none is near.
 QStringList nearNames(const QString& name, const QStringList& names);
 
+/// One letter (or blank) added, taken away, or two neighbours swapped turn a into b.
+bool oneEditApart(QStringView a, QStringView b);
+
 /// The text with Latvian letters written without their marks and in lower case.
 QString plainLetters(QStringView text);
 

@@ -208,7 +208,6 @@ TEST(HintTracker, FollowsEditsLikeAFreshAnalysis)
     }
 }
 
-
 // Programs the fuzzer found where a line's update and a fresh analysis disagreed: a
 // Backspace at the end of any of their lines must give what working it all out again gives.
 TEST(HintTracker, TypingInAnyLineOfAFoundProgramAgreesWithAFreshAnalysis)
@@ -226,7 +225,8 @@ TEST(HintTracker, TypingInAnyLineOfAFoundProgramAgreesWithAFreshAnalysis)
             tracker.reset(lines);
             lines[n - 1].chop(1);
             tracker.changeLine(n, lines[n - 1]);
-            EXPECT_EQ(hintLines(tracker.all()).toStdString(), hintLines(hintsFor(lines)).toStdString())
+            EXPECT_EQ(
+                hintLines(tracker.all()).toStdString(), hintLines(hintsFor(lines)).toStdString())
                 << "after a Backspace in line " << n;
         }
     }

@@ -50,9 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zimo::HintTracker tracker;
     tracker.reset(lines);
     colour(lines, tracker.facts().procedures);
-    for (const zimo::Hint& hint : tracker.all()) {
+    // Every hint names a line of the program, says something, and says it once.
+    const std::vector<zimo::Hint> hints = tracker.all();
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        const zimo::Hint& hint = hints[i];
         if (hint.line < 1 || hint.line > lines.size() || hint.message.isEmpty())
             std::abort();
+        for (std::size_t j = i; j > 0 && hints[j - 1].line == hint.line; --j) {
+            if (hints[j - 1].message == hint.message)
+                std::abort();
+        }
     }
 
     // Typing into one line: the line loses its last character, as Backspace takes it.

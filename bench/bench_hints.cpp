@@ -50,14 +50,14 @@ void WholeProgram(benchmark::State& state)
         benchmark::DoNotOptimize(hintsFor(lines));
 }
 
-// Typing a letter into line n, then taking it out again.
-void typeInto(benchmark::State& state, int n, const QString& letter)
+// Typing a letter into line n (at position at, or at its end), then taking it out again.
+void typeInto(benchmark::State& state, int n, const QString& letter, qsizetype at = -1)
 {
     const QStringList lines = thousandLines();
     HintTracker tracker;
     tracker.reset(lines);
     const QString before = lines[n - 1];
-    const QString after = before + letter;
+    const QString after = QString(before).insert(at < 0 ? before.size() : at, letter);
     bool typed = false;
     for (auto _ : state) {
         typed = !typed;
@@ -79,9 +79,18 @@ void KeystrokeInAProcedureName(benchmark::State& state)
     typeInto(state, 501, QStringLiteral("s"));
 }
 
+// A letter in the name a "palielinat vertibu" line gives a value: the names every line may
+// use change.
+void KeystrokeInAVariableName(benchmark::State& state)
+{
+    typeInto(
+        state, 507, QStringLiteral("x"), qsizetype(QStringLiteral("palielinat vertibu c").size()));
+}
+
 } // namespace
 
 BENCHMARK(WholeProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeystrokeInAPenLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeystrokeInAProcedureName)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeInAVariableName)->Unit(benchmark::kMicrosecond);

@@ -60,8 +60,8 @@ class HintTracker
 {
 public:
     void reset(const QStringList& lines);
-    /// Line n (1-based, within the program) now reads text. True when the facts changed
-    /// and every line was worked out again.
+    /// Line n (1-based, within the program) now reads text. True when the procedure names
+    /// changed and every line was read again.
     bool changeLine(int n, const QString& text);
 
     const QStringList& lines() const { return m_lines; }

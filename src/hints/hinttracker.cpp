@@ -55,10 +55,14 @@ bool HintTracker::changeLine(int n, const QString& text)
         const ProgramFacts before = m_facts;
         gather();
         if (!(before == m_facts)) {
-            for (int i = 1; i <= analysed(); ++i)
-                readLineAt(i);
+            // Only the procedure names change how a line reads; other names change hints.
+            const bool calls = before.procedures != m_facts.procedures;
+            for (int i = 1; i <= analysed(); ++i) {
+                if (calls || i == n)
+                    readLineAt(i);
+            }
             flow(true);
-            return true;
+            return calls;
         }
     }
     const LineRole before = m_roles[size_t(n - 1)];

@@ -208,26 +208,31 @@ TEST(HintTracker, FollowsEditsLikeAFreshAnalysis)
     }
 }
 
-// Programs the fuzzer found where a line's update and a fresh analysis disagreed: a
-// Backspace at the end of any of their lines must give what working it all out again gives.
-TEST(HintTracker, TypingInAnyLineOfAFoundProgramAgreesWithAFreshAnalysis)
+// Typing in any line of any hint case, and a program the fuzzer found where the two once
+// disagreed: taking out any one character, as Delete does, gives what working the whole
+// program out again gives.
+TEST(HintTracker, DeletingAnyCharacterOfTheCasesAgreesWithAFreshAnalysis)
 {
-    const QStringList found[] = {
-        { QStringLiteral("trums 0"), QStringLiteral("atkartot 3"), QStringLiteral("no a=1 lidz 3"),
-            QStringLiteral("pa labi 1"), QStringLiteral("a= j2a tad iet uz ara"),
-            QStringLiteral("n&kosais"), QStringLiteral("beigas"), QStringLiteral("ara"),
-            QStringLiteral("uz leju 1"), QString() },
-    };
-    for (const QStringList& program : found) {
-        for (int n = 1; n <= program.size(); ++n) {
-            QStringList lines = program;
-            HintTracker tracker;
-            tracker.reset(lines);
-            lines[n - 1].chop(1);
-            tracker.changeLine(n, lines[n - 1]);
-            EXPECT_EQ(
-                hintLines(tracker.all()).toStdString(), hintLines(hintsFor(lines)).toStdString())
-                << "after a Backspace in line " << n;
+    std::vector<QStringList> programs { { QStringLiteral("trums 0"), QStringLiteral("atkartot 3"),
+        QStringLiteral("no a=1 lidz 3"), QStringLiteral("pa labi 1"),
+        QStringLiteral("a= j2a tad iet uz ara"), QStringLiteral("n&kosais"),
+        QStringLiteral("beigas"), QStringLiteral("ara"), QStringLiteral("uz leju 1"), QString() } };
+    for (const QString& file : filesUnder(QStringLiteral(ZIMO_HINTS_DIR), QStringLiteral("*.zkf")))
+        programs.push_back(linesOfFile(file));
+    for (QStringList& lines : programs) {
+        HintTracker tracker;
+        tracker.reset(lines);
+        for (int n = 1; n <= lines.size(); ++n) {
+            const QString line = lines[n - 1];
+            for (qsizetype at = 0; at < line.size(); ++at) {
+                lines[n - 1] = QString(line).remove(at, 1);
+                tracker.changeLine(n, lines[n - 1]);
+                ASSERT_EQ(hintLines(tracker.all()).toStdString(),
+                    hintLines(hintsFor(lines)).toStdString())
+                    << "line " << n << " became " << lines[n - 1].toStdString();
+            }
+            lines[n - 1] = line;
+            tracker.changeLine(n, line);
         }
     }
 }

@@ -67,6 +67,35 @@ bool hasDigit(QStringView text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
+// Numbers written apart made one text again: one number for a command that reads one
+// field ("5 0" -> "50"), the fields of one that reads several ("100 200" -> "100,200").
+// Empty when there are more numbers than the command reads.
+QString joinApart(const QString& text, int fields)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList parts = text.split(blanks, Qt::SkipEmptyParts);
+    QString joined;
+    int count = 1;
+    for (const QString& part : parts) {
+        const bool apart = !joined.isEmpty() && !joined.endsWith(u',') && !part.startsWith(u',');
+        if (apart && fields > 1) {
+            joined += u',';
+            ++count;
+        }
+        joined += part;
+    }
+    return count <= fields ? joined : QString();
+}
+
+// How many fields the commands of a reading read.
+int fieldsRead(const Reading& r)
+{
+    int fields = 1;
+    for (const ArgumentUse& use : r.uses)
+        fields = std::max(fields, use.last);
+    return fields;
+}
+
 // What the run does with a line, reading by reading: the keywords and calls that act.
 std::vector<std::pair<Mask, std::vector<int>>> signature(const LineReading& reading)
 {
@@ -315,8 +344,7 @@ QString LineChecker::mendPassedOver(
     if (hasLetter(field) && !hasDigit(field) && !hasLetter(skipped)) {
         mended = skipped.trimmed();
     } else if (!hasLetter(skipped)) {
-        mended = skipped + field;
-        mended.remove(QRegularExpression(QStringLiteral("\\s")));
+        mended = joinApart(skipped + field, fieldsRead(r));
     }
     if (mended.isEmpty())
         return {};

@@ -236,6 +236,13 @@ QString endsWhatever()
                           "programma vienmēr beigsies šeit.");
 }
 
+QString thenMissing(const QString& proposal)
+{
+    return QStringLiteral("Nosacījumam trūkst vārda „tad”, tāpēc šīs rindas komandas "
+                          "izpildās vienmēr.")
+        + meant(proposal);
+}
+
 QString colourOutOfRange(const QString& value, int used)
 {
     return QStringLiteral("Krāsu numuri ir no 1 līdz 36, tāpēc %1 šeit būs %2.")

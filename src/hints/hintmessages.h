@@ -61,6 +61,8 @@ QString jumpInBranch();
 /// A command on a conditional line that acts whether the condition holds or not.
 QString actsWhatever(const QString& keyword);
 QString endsWhatever();
+/// A line that begins with "ja " but has no "tad ": its commands act whatever the condition.
+QString thenMissing(const QString& proposal);
 
 /// Values a command quietly changes.
 QString colourOutOfRange(const QString& value, int used);

@@ -56,6 +56,7 @@ private:
     void checkBlocks();
     void checkCalls();
     void checkConditional();
+    void checkThen();
 
     int m_n;
     const QStringList& m_lines;

@@ -7,6 +7,8 @@
 #include "hints/hintmessages.h"
 #include "program/keywords.h"
 
+#include <QRegularExpression>
+
 namespace zimo
 {
 
@@ -128,14 +130,42 @@ void LineChecker::checkConditional()
     if (branchJump && m_context.loop == 0)
         add(hintmsg::jumpInBranch());
     const Mask keys = reading.readings.front().keys;
-    if (!(keys & bit(KJa)))
+    if (!(keys & bit(KJa))) {
+        checkThen();
         return;
+    }
     if (keys & bit(KBeigt))
         add(hintmsg::endsWhatever());
     for (const Key key : Unconditional) {
         if (keys & bit(key))
             add(hintmsg::actsWhatever(kw::textOf(key).trimmed().toString()));
     }
+}
+
+// A line that begins with "ja " and a condition but has no "tad " is no conditional: the
+// commands after the condition act every time. The line meant has "tad " after the
+// condition's right side.
+void LineChecker::checkThen()
+{
+    const QString line = m_line.trimmed();
+    // "tad" written at the end without its blank has a hint of its own, and a line on which
+    // nothing acts has that one.
+    if (!line.startsWith(Ja) || line.endsWith(Tad.trimmed()) || m_facts.labelStarts(m_line)
+        || !m_reading->readings.front().acts)
+        return;
+    const qsizetype op = line.indexOf(QRegularExpression(QStringLiteral("[=<>]")), Ja.size());
+    if (op < 0)
+        return;
+    const qsizetype blank = line.indexOf(u' ', op);
+    const bool operandAfter = op + 1 < line.size() && !line[op + 1].isSpace();
+    QString proposal;
+    if (operandAfter && blank > 0) {
+        const qsizetype at = m_line.indexOf(line) + blank + 1;
+        const QString candidate = m_line.left(at) + Tad.toString() + m_line.mid(at);
+        if (readsWell(candidate))
+            proposal = candidate;
+    }
+    add(hintmsg::thenMissing(proposal), proposal);
 }
 
 } // namespace zimo

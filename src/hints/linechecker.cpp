@@ -335,20 +335,25 @@ bool LineChecker::checkPassedOver(const Reading& r, QStringView text)
     return false;
 }
 
-// The numbers written apart joined ("uz prieksu 5 0"), or a word after the number left out
-// ("atkartot 12 reizes").
+// The numbers written apart joined ("uz prieksu 5 0"), the fields of a command that reads
+// several ("palielinat vertibu a 5"), or a word after the number left out ("atkartot 12
+// reizes").
 QString LineChecker::mendPassedOver(
     const Reading& r, qsizetype end, const QString& skipped, const QString& field) const
 {
     QString mended;
     if (hasLetter(field) && !hasDigit(field) && !hasLetter(skipped)) {
         mended = skipped.trimmed();
-    } else if (!hasLetter(skipped)) {
+    } else if (!hasLetter(skipped) || fieldsRead(r) > 1) {
         mended = joinApart(skipped + field, fieldsRead(r));
     }
     if (mended.isEmpty())
         return {};
-    const QString candidate = m_line.left(end) + mended + m_line.mid(r.offset + r.length);
+    // The blank a command's words end with stays.
+    qsizetype lead = 0;
+    while (lead < skipped.size() && skipped[lead].isSpace())
+        ++lead;
+    const QString candidate = m_line.left(end + lead) + mended + m_line.mid(r.offset + r.length);
     return readsWell(candidate) ? candidate : QString();
 }
 

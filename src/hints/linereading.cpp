@@ -133,8 +133,7 @@ private:
             readCalls();
         for (Key key : { KPalielinat, KSamazinat }) {
             if (plain(key)) {
-                act(key, SpanKind::Control);
-                m_reading.uses.push_back({ 1, 1, FieldUse::VariableName });
+                act(key, SpanKind::Control, 1, FieldUse::VariableName);
                 m_reading.uses.push_back({ 2, 2, FieldUse::Amount });
             }
         }

@@ -42,7 +42,7 @@ TEST(ClearingButtons, ClearedPageIsWhiteAndTheTurtleStays)
     d.tap(KeySteering::Up, 10);
     d.page.setBackground(zimo::rgb(0, 0, 255));
     const double x = d.m.drawing.turtle.x;
-    zimo::Command2_Click(d.page);
+    zimo::Command2_Click(d.m.drawing);
     EXPECT_EQ(d.inkedPixels(), 0);
     EXPECT_EQ(d.m.drawing.turtle.x, x);
     EXPECT_TRUE(d.m.drawing.turtle.spriteVisible);

@@ -1,0 +1,150 @@
+// The drawing leaves the window: printed into a PDF printer, saved as PDF, SVG and GIF,
+// copied to the clipboard, from a recording that follows runs, steering and the buttons.
+
+#include "windowdesk.h"
+
+#include "export/recording.h"
+#include "files/drawingexports.h"
+#include "platform/rasterpage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using Kind = zimo::Recording::Kind;
+
+int countOf(const zimo::Recording& recording, Kind kind)
+{
+    int n = 0;
+    for (const zimo::Recording::Item item : recording.items())
+        n += item.kind == kind;
+    return n;
+}
+
+// What a poppler tool says about a PDF file.
+QString poppler(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pagesOf(const QString& pdf)
+{
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(poppler(QStringLiteral("pdfinfo"), { pdf }));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+struct ExportDesk : WindowDesk {
+    ExportDesk()
+    {
+        clickText();
+        text().setProgramText(QStringLiteral("daudzsturis 5,80,80\r\nkrasot 394,306,1,22"));
+        EXPECT_TRUE(runToEnd());
+    }
+    zimo::DrawingExports& exports() { return w.exports(); }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QImage pageImage() const
+    {
+        QImage image;
+        w.page().copyTo(image);
+        return image;
+    }
+};
+
+TEST(WindowExports, TheRecordingFollowsRunsSteeringAndTheClearingButton)
+{
+    ExportDesk d;
+    EXPECT_EQ(countOf(d.w.recording(), Kind::Segment), 6);
+    EXPECT_GT(countOf(d.w.recording(), Kind::FillLayer), 20);
+
+    d.w.toolbar()->Command2()->click();
+    EXPECT_TRUE(d.w.recording().items().empty()) << "the clear page starts it afresh";
+
+    d.clickPage();
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyPress(&d.page(), Qt::Key_Up);
+        QTest::keyRelease(&d.page(), Qt::Key_Up);
+    }
+    EXPECT_EQ(countOf(d.w.recording(), Kind::Segment), 3) << "each steering step is drawn";
+    EXPECT_EQ(countOf(d.w.recording(), Kind::StepEnd), 3) << "and is a step of its own";
+}
+
+TEST(WindowExports, PrintsIntoAPdfPrinterWithTheProgramWhenAskedFor)
+{
+    ExportDesk d;
+    for (const bool withProgram : { false, true }) {
+        const QString pdf = d.path(withProgram ? "with.pdf" : "without.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        d.exports().setPrintsProgram(withProgram);
+        ASSERT_TRUE(d.exports().printOn(printer));
+        EXPECT_EQ(pagesOf(pdf), withProgram ? 2 : 1);
+        const QString text = poppler(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
+        EXPECT_EQ(text.contains(u"krasot 394,306,1,22"), withProgram) << text.toStdString();
+    }
+}
+
+TEST(WindowExports, SavesEachExportAndTellsWhyOneCannotBeWritten)
+{
+    ExportDesk d;
+    EXPECT_TRUE(d.exports().savePdfTo(d.path("z.pdf")));
+    EXPECT_TRUE(d.exports().saveSvgTo(d.path("z.svg")));
+    EXPECT_TRUE(d.exports().saveAnimationTo(d.path("z.gif")));
+    for (const char* name : { "z.pdf", "z.svg", "z.gif" })
+        EXPECT_GT(QFile(d.path(name)).size(), 100) << name;
+    EXPECT_TRUE(d.takeMessages().isEmpty());
+
+    EXPECT_FALSE(d.exports().saveSvgTo(QStringLiteral("/dev/full")));
+    EXPECT_FALSE(d.exports().saveAnimationTo(d.path("nav/z.gif")));
+    const QStringList told = d.takeMessages();
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].contains(u"diskā nepietiek vietas")) << told[0].toStdString();
+    EXPECT_TRUE(told[1].contains(u"tādas mapes nav")) << told[1].toStdString();
+}
+
+TEST(WindowExports, CopiesTheDrawingAsAPictureAndAsVectors)
+{
+    ExportDesk d;
+    QApplication::clipboard()->clear();
+    d.w.menus().copyDrawing()->trigger();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+        d.pageImage());
+    EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+}
+
+TEST(WindowExports, TheMenusOfferThemWithTheirKeysExceptDuringARun)
+{
+    ExportDesk d;
+    EXPECT_EQ(d.w.menus().drukat()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(d.w.menus().copyDrawing()->shortcut(),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(d.w.menus().eksportet()->actions().size(), 3);
+    d.text().setProgramText(QStringLiteral("atrums 0\nsakt\nuz prieksu 1\niet uz sakt"));
+    d.w.zimet_Click();
+    EXPECT_FALSE(d.w.menus().drukat()->isEnabled());
+    EXPECT_FALSE(d.w.menus().eksportet()->isEnabled());
+    EXPECT_FALSE(d.w.menus().copyDrawing()->isEnabled());
+    d.w.stopRun();
+    ASSERT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 5000));
+    EXPECT_TRUE(d.w.menus().drukat()->isEnabled());
+    EXPECT_TRUE(d.w.menus().printPreview()->isEnabled());
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include "savechooser.h"
 
 #include "export/exportfiles.h"
+#include "export/exportmessages.h"
 #include "export/printdocument.h"
 #include "export/recording.h"
 #include "export/svgwriter.h"
@@ -33,11 +34,19 @@ namespace
 {
 
 // The drawing is wider than high: the paper is turned sideways unless the learner turns it.
-void preparePrinter(QPrinter& printer, const QString& title)
+QPrinter* newPrinter(const QString& title)
 {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(title);
-    printer.setCreator(QStringLiteral("Zimo"));
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(title.isEmpty() ? exportmsg::unnamedProgram() : title);
+    printer->setCreator(QStringLiteral("Zimo"));
+    return printer;
+}
+
+// A printer made for one dialog goes when the dialog has gone: it may read it while it closes.
+void deleteWith(QDialog* dialog, QPrinter* printer)
+{
+    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
 }
 
 } // namespace
@@ -106,20 +115,22 @@ void DrawingExports::print()
 {
     if (m_host.isRunning())
         return;
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    preparePrinter(*printer, m_files.programName());
+    QPrinter* printer = newPrinter(m_files.programName());
     auto* dialog = new QPrintDialog(printer, m_host.hostWindow());
+    deleteWith(dialog, printer);
     dialog->setWindowTitle(filemsg::printCaption());
+    // The document is printed whole: a range of its pages is not offered, as it would not
+    // be kept to.
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
     auto* withProgram = new QCheckBox(filemsg::printProgramText());
     withProgram->setChecked(m_printsProgram);
     withProgram->setWindowTitle(filemsg::printOptions());
     dialog->setOptionTabs({ withProgram });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, [this, dialog, printer, withProgram](int result) {
+    connect(dialog, &QDialog::finished, this, [this, printer, withProgram](int result) {
         m_printsProgram = withProgram->isChecked();
         if (result == QDialog::Accepted && !m_host.isRunning())
             printOn(*printer);
-        delete printer;
     });
     dialog->open();
 }
@@ -128,25 +139,32 @@ void DrawingExports::printPreview()
 {
     if (m_host.isRunning())
         return;
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    preparePrinter(*printer, m_files.programName());
+    QPrinter* printer = newPrinter(m_files.programName());
     auto* preview = new QPrintPreviewDialog(printer, m_host.hostWindow());
+    deleteWith(preview, printer);
     preview->setWindowTitle(filemsg::previewCaption());
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QPrintPreviewDialog::paintRequested, this,
         [this](QPrinter* target) { printOn(*target); });
-    // The choice of the program's text, beside the preview's own tools.
+    addProgramChoice(*preview);
+    // As large as the window, so that the page can be read and every tool is in sight.
+    if (const QWidget* window = m_host.hostWindow())
+        preview->resize(window->size());
+    preview->open();
+}
+
+// The choice of the program's text, beside the preview's own tools.
+void DrawingExports::addProgramChoice(QPrintPreviewDialog& preview)
+{
     auto* withProgram = new QCheckBox(filemsg::printProgramText());
     withProgram->setChecked(m_printsProgram);
-    if (auto* tools = preview->findChild<QToolBar*>())
+    if (auto* tools = preview.findChild<QToolBar*>())
         tools->addWidget(withProgram);
-    connect(withProgram, &QCheckBox::toggled, preview, [this, preview](bool checked) {
+    connect(withProgram, &QCheckBox::toggled, &preview, [this, &preview](bool checked) {
         m_printsProgram = checked;
-        if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+        if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
             widget->updatePreview();
     });
-    connect(preview, &QDialog::finished, this, [printer] { delete printer; });
-    preview->open();
 }
 
 void DrawingExports::exportTo(SaveKind kind, bool (DrawingExports::*save)(const QString&))

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QPrinter;
+class QPrintPreviewDialog;
 
 namespace zimo
 {
@@ -56,6 +57,7 @@ public slots:
 
 private:
     /// Asks where to save a file of kind, then saves it there with save.
+    void addProgramChoice(QPrintPreviewDialog& preview);
     void exportTo(SaveKind kind, bool (DrawingExports::*save)(const QString&));
     DrawingDocument document(const VectorScene& scene) const;
     /// Where a save dialog opens: the program's folder and name.

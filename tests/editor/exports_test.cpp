@@ -9,10 +9,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -57,6 +62,15 @@ struct ExportDesk : WindowDesk {
     }
     zimo::DrawingExports& exports() { return w.exports(); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // The choice of the program's text in an open print dialog or preview.
+    static QCheckBox* programChoice(QWidget& dialog)
+    {
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->text() == u"Drukāt arī programmas tekstu")
+                return box;
+        }
+        return nullptr;
+    }
     QImage pageImage() const
     {
         QImage image;
@@ -97,6 +111,46 @@ TEST(WindowExports, PrintsIntoAPdfPrinterWithTheProgramWhenAskedFor)
         const QString text = poppler(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
         EXPECT_EQ(text.contains(u"krasot 394,306,1,22"), withProgram) << text.toStdString();
     }
+}
+
+TEST(WindowExports, ThePrintDialogSendsTheWholeDocumentToTheChosenPrinter)
+{
+    ExportDesk d;
+    d.w.menus().drukat()->trigger();
+    auto* dialog = d.w.findChild<QPrintDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange))
+        << "a range of pages is not offered, as the document is printed whole";
+    QCheckBox* choice = ExportDesk::programChoice(*dialog);
+    ASSERT_NE(choice, nullptr);
+    choice->setChecked(false);
+    // Qt's own dialog prints to a PDF file when no printer is set up; its file field.
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    const QString pdf = d.path("printed.pdf");
+    file->setText(pdf);
+    dialog->accept();
+    EXPECT_EQ(pagesOf(pdf), 1) << "the drawing alone, as chosen";
+    EXPECT_FALSE(d.exports().printsProgram()) << "the choice holds for the next time";
+    EXPECT_TRUE(d.takeMessages().isEmpty());
+}
+
+TEST(WindowExports, ThePreviewShowsTheProgramsPagesOnlyWhileChosen)
+{
+    ExportDesk d;
+    d.w.menus().printPreview()->trigger();
+    auto* preview = d.w.findChild<QPrintPreviewDialog*>();
+    ASSERT_NE(preview, nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 2);
+    QCheckBox* choice = ExportDesk::programChoice(*preview);
+    ASSERT_NE(choice, nullptr);
+    EXPECT_TRUE(choice->isVisibleTo(preview));
+    choice->setChecked(false);
+    EXPECT_EQ(pages->pageCount(), 1);
+    EXPECT_FALSE(d.exports().printsProgram());
+    preview->reject();
 }
 
 TEST(WindowExports, SavesEachExportAndTellsWhyOneCannotBeWritten)

@@ -15,8 +15,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDate>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QImage>
 #include <QMimeData>
@@ -172,8 +172,8 @@ void DrawingExports::exportTo(SaveKind kind, bool (DrawingExports::*save)(const 
     if (m_host.isRunning())
         return;
     kind.replaceQuestion = filemsg::replaceFile;
-    chooseSavePath(m_host, kind, suggestedPath(),
-        [this, save](const QString& path) { (this->*save)(path); });
+    chooseSavePath(
+        m_host, kind, suggestedPath(), [this, save](const QString& path) { (this->*save)(path); });
 }
 
 void DrawingExports::exportPdf()

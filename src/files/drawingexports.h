@@ -29,8 +29,8 @@ class DrawingExports : public QObject
 {
     Q_OBJECT
 public:
-    DrawingExports(ProgramHost& host, ProgramFiles& files, const Recording& recording,
-        QObject* parent);
+    DrawingExports(
+        ProgramHost& host, ProgramFiles& files, const Recording& recording, QObject* parent);
 
     bool printsProgram() const { return m_printsProgram; }
     void setPrintsProgram(bool withProgram) { m_printsProgram = withProgram; }

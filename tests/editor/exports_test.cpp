@@ -187,8 +187,8 @@ TEST(WindowExports, TheMenusOfferThemWithTheirKeysExceptDuringARun)
 {
     ExportDesk d;
     EXPECT_EQ(d.w.menus().drukat()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(d.w.menus().copyDrawing()->shortcut(),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(
+        d.w.menus().copyDrawing()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     EXPECT_EQ(d.w.menus().eksportet()->actions().size(), 3);
     d.text().setProgramText(QStringLiteral("atrums 0\nsakt\nuz prieksu 1\niet uz sakt"));
     d.w.zimet_Click();

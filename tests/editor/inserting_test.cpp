@@ -69,7 +69,8 @@ TEST(ColourPicker, TenthBoxThenOkMakesSteeringRed)
     EXPECT_EQ(d.text, u"linijas krasa 10\r\n");
     EXPECT_EQ(d.steering.rubberBand().colour, zimo::rgb(255, 0, 0));
     d.tap(KeySteering::Up, 2);
-    EXPECT_EQ(d.page.pixel(int(d.m.drawing.turtle.x) + 1, int(d.m.drawing.turtle.y)), zimo::rgb(255, 0, 0));
+    EXPECT_EQ(d.page.pixel(int(d.m.drawing.turtle.x) + 1, int(d.m.drawing.turtle.y)),
+        zimo::rgb(255, 0, 0));
 }
 
 TEST(ThicknessPicker, OkWritesTheValueButSteeringStaysThin)

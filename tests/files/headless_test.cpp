@@ -128,4 +128,24 @@ TEST_F(Headless, ExportsToAFullOrReadOnlyDiskLeaveNothingAndSaySo)
     }
 }
 
+TEST_F(Headless, AnExportLargerThanTheRoomLeftIsNotLeftCutOff)
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a small file system here (needs the right to mount)";
+    // An animation of some 200 KiB and a picture of some 100 KiB for a disk of 64 KiB: the
+    // writing starts and fails halfway.
+    QFile program(path("big.zkf"));
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.write("fona krasa 24\r\nlinijas krasa 33\r\nspirale 10,10\r\nkrasot 50,50,33,16\r\n");
+    program.close();
+    run({ QStringLiteral("--run"), path("big.zkf"), QStringLiteral("--svg"),
+        disk.path(QStringLiteral("z.svg")), QStringLiteral("--gif"),
+        disk.path(QStringLiteral("z.gif")) });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"z.svg: diskā nepietiek vietas")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"z.gif: diskā nepietiek vietas")) << errors.toStdString();
+    EXPECT_EQ(disk.entries(), QStringList());
+}
+
 } // namespace

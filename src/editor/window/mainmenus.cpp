@@ -153,8 +153,8 @@ void MainMenus::addShortcuts()
 
 void MainMenus::setRunning(bool running)
 {
-    for (QAction* action : { m_new, m_load, m_save, m_saveAs, m_picture, m_print, m_preview,
-             m_copyDrawing, m_start })
+    for (QAction* action :
+        { m_new, m_load, m_save, m_saveAs, m_picture, m_print, m_preview, m_copyDrawing, m_start })
         action->setEnabled(!running);
     m_export->setEnabled(!running);
     m_stop->setEnabled(running);

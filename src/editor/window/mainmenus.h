@@ -27,8 +27,8 @@ class MainMenus : public QObject
 {
     Q_OBJECT
 public:
-    MainMenus(QMainWindow& window, ProgramFiles& files, DrawingExports& exports,
-        ProgramTextBox& text);
+    MainMenus(
+        QMainWindow& window, ProgramFiles& files, DrawingExports& exports, ProgramTextBox& text);
 
     QAction* jauns() const { return m_new; }
     QAction* ieladet() const { return m_load; }

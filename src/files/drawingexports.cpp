@@ -119,8 +119,8 @@ void DrawingExports::print()
     auto* dialog = new QPrintDialog(printer, m_host.hostWindow());
     deleteWith(dialog, printer);
     dialog->setWindowTitle(filemsg::printCaption());
-    // The document is printed whole: a range of its pages is not offered, as it would not
-    // be kept to.
+    // The document is painted whole; a range of its pages, if chosen, is left to the print
+    // system (Qt hands it to CUPS), which is where it is kept to.
     dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
     auto* withProgram = new QCheckBox(filemsg::printProgramText());
     withProgram->setChecked(m_printsProgram);

@@ -120,7 +120,7 @@ TEST(WindowExports, ThePrintDialogSendsTheWholeDocumentToTheChosenPrinter)
     auto* dialog = d.w.findChild<QPrintDialog*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange))
-        << "a range of pages is not offered, as the document is printed whole";
+        << "the document is painted whole, a range of pages is the print system's";
     QCheckBox* choice = ExportDesk::programChoice(*dialog);
     ASSERT_NE(choice, nullptr);
     choice->setChecked(false);

@@ -86,7 +86,8 @@ QString replaceFile(const QString& path)
 
 QString drawingNotSaved(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Zīmējumu neizdevās saglabāt failā „%1”: %2. Fails nav izveidots.")
+    return QStringLiteral(
+        "Zīmējumu neizdevās saglabāt failā „%1”: %2. Nepabeigts fails diskā nav palicis.")
         .arg(path, reason);
 }
 

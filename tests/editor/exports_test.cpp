@@ -3,6 +3,8 @@
 
 #include "windowdesk.h"
 
+#include "../files/smalldisk.h"
+
 #include "export/recording.h"
 #include "files/drawingexports.h"
 #include "platform/rasterpage.h"
@@ -169,6 +171,25 @@ TEST(WindowExports, SavesEachExportAndTellsWhyOneCannotBeWritten)
     ASSERT_EQ(told.size(), 2);
     EXPECT_TRUE(told[0].contains(u"diskā nepietiek vietas")) << told[0].toStdString();
     EXPECT_TRUE(told[1].contains(u"tādas mapes nav")) << told[1].toStdString();
+}
+
+TEST(WindowExports, AReadOnlyFolderGetsNoFileAndTheMessageSaysWhy)
+{
+    ExportDesk d;
+    SmallDisk disk(true);
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a small file system here (needs the right to mount)";
+    EXPECT_FALSE(d.exports().savePdfTo(disk.path(QStringLiteral("z.pdf"))));
+    EXPECT_FALSE(d.exports().saveAnimationTo(disk.path(QStringLiteral("z.gif"))));
+    const QStringList told = d.takeMessages();
+    ASSERT_EQ(told.size(), 2);
+    for (const QString& message : told) {
+        EXPECT_TRUE(message.contains(u"šajā diskā var tikai lasīt, ne rakstīt"))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(u"Nepabeigts fails diskā nav palicis."))
+            << message.toStdString();
+    }
+    EXPECT_EQ(disk.entries(), QStringList());
 }
 
 TEST(WindowExports, CopiesTheDrawingAsAPictureAndAsVectors)

@@ -8,7 +8,10 @@ list(SUBLIST _zimo_version_parts 0 4 _zimo_version_parts)
 list(JOIN _zimo_version_parts "," ZIMO_RC_VERSION)
 configure_file(${ZIMO_WINDOWS_DATA}/zimo.rc.in ${PROJECT_BINARY_DIR}/zimo.rc @ONLY)
 
-set_target_properties(zimo PROPERTIES WIN32_EXECUTABLE ON)
+# The Qt build's own settings would put the executable at the build's top; keep it where
+# the scripts and the Wine tests look for it.
+set_target_properties(zimo PROPERTIES WIN32_EXECUTABLE ON
+  RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/src/app)
 target_sources(zimo PRIVATE ${PROJECT_BINARY_DIR}/zimo.rc)
 # CommandLineToArgvW for file names with any letters.
 target_link_libraries(zimo_startup PRIVATE shell32)

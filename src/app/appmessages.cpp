@@ -18,11 +18,27 @@ QString cannotWritePicture(const QString& path, const QString& reason)
     return QStringLiteral("Nevar ierakstīt attēlu %1: %2").arg(path, reason);
 }
 
+QString cannotWriteSvg(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Nevar ierakstīt SVG attēlu %1: %2").arg(path, reason);
+}
+
+QString cannotWriteAnimation(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Nevar ierakstīt animāciju %1: %2").arg(path, reason);
+}
+
+QString cannotWritePdf(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Nevar ierakstīt PDF dokumentu %1: %2").arg(path, reason);
+}
+
 QString checkUsage() { return QStringLiteral("Lietošana: zimo --check PROGRAMMA.zkf"); }
 
 QString runUsage()
 {
     return QStringLiteral("Lietošana: zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] "
+                          "[--svg ATTĒLS.svg] [--gif ANIMĀCIJA.gif] [--pdf DOKUMENTS.pdf] "
                           "[--trace TRASE.txt] [--max-steps N]");
 }
 

@@ -10,6 +10,9 @@ namespace zimo::appmsg
 QString cannotRead(const QString& path, const QString& reason);
 QString cannotWriteTrace(const QString& path, const QString& reason);
 QString cannotWritePicture(const QString& path, const QString& reason);
+QString cannotWriteSvg(const QString& path, const QString& reason);
+QString cannotWriteAnimation(const QString& path, const QString& reason);
+QString cannotWritePdf(const QString& path, const QString& reason);
 QString checkUsage();
 QString runUsage();
 /// What is wrong with a headless run's command line.

@@ -3,6 +3,10 @@
 #include "appmessages.h"
 #include "bigstack.h"
 
+#include "export/exportfiles.h"
+#include "export/printdocument.h"
+#include "export/recording.h"
+#include "export/vectorscene.h"
 #include "interpreter/machine.h"
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
@@ -10,9 +14,13 @@
 #include "run/runloop.h"
 #include "run/trace.h"
 
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace zimo
@@ -26,8 +34,13 @@ constexpr std::int64_t DefaultMaxSteps = 10'000'000;
 struct Request {
     QString program;
     QString png;
+    QString svg;
+    QString gif;
+    QString pdf;
     QString trace;
     std::int64_t maxSteps = DefaultMaxSteps;
+
+    bool wantsRecording() const { return !svg.isEmpty() || !gif.isEmpty() || !pdf.isEmpty(); }
 };
 
 // What is wrong with the value of --max-steps; empty when it is a step count.
@@ -43,15 +56,28 @@ QString stepsProblem(const QString& value, std::int64_t& steps)
     return appmsg::stepsNotANumber(value);
 }
 
+// The option that names an output file, or null.
+QString* outputOption(Request& request, const QString& option)
+{
+    if (option == u"--png")
+        return &request.png;
+    if (option == u"--svg")
+        return &request.svg;
+    if (option == u"--gif")
+        return &request.gif;
+    if (option == u"--pdf")
+        return &request.pdf;
+    if (option == u"--trace")
+        return &request.trace;
+    return nullptr;
+}
+
 // Reads the command line into request; returns what is wrong with it, empty when nothing is.
 QString parse(const QStringList& args, Request& request)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        QString* path = a == u"--run" ? &request.program
-            : a == u"--png"           ? &request.png
-            : a == u"--trace"         ? &request.trace
-                                      : nullptr;
+        QString* path = a == u"--run" ? &request.program : outputOption(request, a);
         if (!path && a != u"--max-steps")
             return appmsg::unknownOption(a);
         if (i + 1 >= args.size())
@@ -73,23 +99,49 @@ void complain(const QString& message)
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 
-// Writes the trace and the picture; false (with a message) when either did not reach its
-// file whole. A file that failed is left as it was before the run.
-bool finishOutputs(const Request& request, OutputFile* traceFile, const RasterPage& page)
+// The printed document needs fonts, which need an application; a headless one, with no
+// display, only while the document is made.
+QString savePdfHeadless(const Request& request, const VectorScene& scene, const QString& text)
+{
+    static int argc = 3;
+    static char name[] = "zimo", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = { name, option, platform, nullptr };
+    std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance())
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    DrawingDocument document;
+    document.scene = &scene;
+    document.name = QFileInfo(request.program).completeBaseName();
+    document.date = QDate::currentDate();
+    document.programText = text;
+    return savePdf(document, request.pdf);
+}
+
+// Writes the trace, the picture and the exports; false (with a message) when any did not
+// reach its file whole. A file that failed is left as it was before the run.
+bool finishOutputs(const Request& request, OutputFile* traceFile, const RasterPage& page,
+    const Recording* recording, const QString& text)
 {
     bool complete = true;
-    if (traceFile) {
-        if (const QString problem = traceFile->commit(); !problem.isEmpty()) {
-            complain(appmsg::cannotWriteTrace(request.trace, problem));
+    using Message = QString (*)(const QString& path, const QString& reason);
+    auto write = [&](Message message, const QString& path, const std::function<QString()>& save) {
+        if (path.isEmpty())
+            return;
+        if (const QString problem = save(); !problem.isEmpty()) {
+            complain(message(path, problem));
             complete = false;
         }
-    }
-    if (!request.png.isEmpty()) {
-        if (const QString problem = page.savePng(request.png); !problem.isEmpty()) {
-            complain(appmsg::cannotWritePicture(request.png, problem));
-            complete = false;
-        }
-    }
+    };
+    write(appmsg::cannotWriteTrace, request.trace, [&] { return traceFile->commit(); });
+    write(appmsg::cannotWritePicture, request.png, [&] { return page.savePng(request.png); });
+    if (!recording)
+        return complete;
+    const VectorScene scene = buildScene(*recording);
+    write(appmsg::cannotWriteSvg, request.svg, [&] { return saveSvg(scene, request.svg); });
+    write(appmsg::cannotWriteAnimation, request.gif,
+        [&] { return saveAnimation(*recording, request.gif); });
+    write(
+        appmsg::cannotWritePdf, request.pdf, [&] { return savePdfHeadless(request, scene, text); });
     return complete;
 }
 
@@ -127,6 +179,11 @@ int runHeadless(const QStringList& arguments)
     auto page = std::make_unique<RasterPage>();
     auto machine = std::make_unique<Machine>(*page);
     auto trace = std::make_unique<Trace>(traceFile.get());
+    std::unique_ptr<Recording> recording;
+    if (request.wantsRecording()) {
+        recording = std::make_unique<Recording>(*page);
+        machine->drawing.sink = recording.get();
+    }
     RunOptions options;
     options.trace = traceFile ? trace.get() : nullptr;
     options.maxSteps = request.maxSteps;
@@ -137,7 +194,7 @@ int runHeadless(const QStringList& arguments)
 
     if (outcome.end == RunOutcome::End::Failed)
         complain(outcome.message);
-    if (!finishOutputs(request, traceFile.get(), *page))
+    if (!finishOutputs(request, traceFile.get(), *page, recording.get(), text))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;
 }

@@ -33,6 +33,11 @@ if [ -z "$window" ]; then
 fi
 sleep 2
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+# The page has the keys at the start; a click in the program's text box (the window's
+# right side) gives them to the text.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" $((WIDTH - 100)) $((HEIGHT / 2)) click 1
+sleep 0.5
 xdotool type --delay 30 "uz prieksu 40"
 xdotool key Return
 xdotool type --delay 30 "lenkis pa labi 90"

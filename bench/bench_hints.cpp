@@ -1,5 +1,6 @@
 // Hints of a 1000-line program: working out every line, and one keystroke's update of one
-// line through the tracker.
+// line through the tracker: a line whose change leaves the ways of the run alone, one that
+// changes the pen every later line is drawn with, and a procedure's name.
 
 #include "hints/hints.h"
 
@@ -49,14 +50,14 @@ void WholeProgram(benchmark::State& state)
         benchmark::DoNotOptimize(hintsFor(lines));
 }
 
-// Typing a letter into line n, then taking it out again.
-void typeInto(benchmark::State& state, int n, const QString& letter)
+// Typing a letter into line n (at position at, or at its end), then taking it out again.
+void typeInto(benchmark::State& state, int n, const QString& letter, qsizetype at = -1)
 {
     const QStringList lines = thousandLines();
     HintTracker tracker;
     tracker.reset(lines);
     const QString before = lines[n - 1];
-    const QString after = before + letter;
+    const QString after = QString(before).insert(at < 0 ? before.size() : at, letter);
     bool typed = false;
     for (auto _ : state) {
         typed = !typed;
@@ -68,14 +69,28 @@ void typeInto(benchmark::State& state, int n, const QString& letter)
 // The usual keystroke: a digit in a movement line in the middle.
 void OneKeystroke(benchmark::State& state) { typeInto(state, 503, QStringLiteral("5")); }
 
+// A digit in a "biezums" line: the width changes for every line after it, so the ways of
+// the run are worked out again.
+void KeystrokeInAPenLine(benchmark::State& state) { typeInto(state, 518, QStringLiteral("5")); }
+
 // The rare one: a letter in a procedure's name changes what every line may call.
 void KeystrokeInAProcedureName(benchmark::State& state)
 {
     typeInto(state, 501, QStringLiteral("s"));
 }
 
+// A letter in the name a "palielinat vertibu" line gives a value: the names every line may
+// use change.
+void KeystrokeInAVariableName(benchmark::State& state)
+{
+    typeInto(
+        state, 507, QStringLiteral("x"), qsizetype(QStringLiteral("palielinat vertibu c").size()));
+}
+
 } // namespace
 
 BENCHMARK(WholeProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeInAPenLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KeystrokeInAProcedureName)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeInAVariableName)->Unit(benchmark::kMicrosecond);

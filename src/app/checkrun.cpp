@@ -1,9 +1,10 @@
 #include "checkrun.h"
 
-#include "hints/hints.h"
-#include "platform/textcodec.h"
+#include "appmessages.h"
 
-#include <QFile>
+#include "hints/hints.h"
+#include "platform/safefile.h"
+#include "platform/textcodec.h"
 
 #include <cstdio>
 
@@ -18,19 +19,18 @@ bool wantsCheck(const QStringList& arguments)
 int runCheck(const QStringList& arguments)
 {
     if (arguments.size() != 2 || arguments.front() != u"--check") {
-        std::fputs("Lietošana: zimo --check PROGRAMMA.zkf\n", stderr);
+        std::fprintf(stderr, "%s\n", appmsg::checkUsage().toUtf8().constData());
         return 2;
     }
     const QString path = arguments.back();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "Nevar atvērt failu %s: %s\n", qPrintable(path),
-            qPrintable(file.errorString()));
+    const FileBytes file = readWholeFile(path);
+    if (!file.ok()) {
+        std::fprintf(stderr, "%s\n", appmsg::cannotRead(path, file.problem).toUtf8().constData());
         return 2;
     }
     // The lines are numbered as a run numbers them: the text with the line end the run
     // adds, split by the work-file rule.
-    const QString text = programTextFromFile(file.readAll());
+    const QString text = programTextFromFile(file.bytes);
     const QStringList lines = splitWorkFileLines(text + QStringLiteral("\r\n"));
     const std::vector<Hint> hints = hintsFor(lines);
     for (const Hint& hint : hints)

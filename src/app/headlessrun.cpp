@@ -1,5 +1,6 @@
 #include "headlessrun.h"
 
+#include "appmessages.h"
 #include "bigstack.h"
 
 #include "export/exportfiles.h"
@@ -16,6 +17,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <functional>
@@ -41,12 +43,17 @@ struct Request {
     bool wantsRecording() const { return !svg.isEmpty() || !gif.isEmpty() || !pdf.isEmpty(); }
 };
 
-void usage()
+// What is wrong with the value of --max-steps; empty when it is a step count.
+QString stepsProblem(const QString& value, std::int64_t& steps)
 {
-    std::fputs("Lietošana: zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--svg ATTĒLS.svg] "
-               "[--gif ANIMĀCIJA.gif] [--pdf DOKUMENTS.pdf] [--trace TRASE.txt] "
-               "[--max-steps N]\n",
-        stderr);
+    bool ok = false;
+    steps = value.toLongLong(&ok);
+    if (ok)
+        return steps < 1 ? appmsg::stepsTooFew(value) : QString();
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (digits.match(value).hasMatch())
+        return value.startsWith(u'-') ? appmsg::stepsTooFew(value) : appmsg::stepsTooMany(value);
+    return appmsg::stepsNotANumber(value);
 }
 
 // The option that names an output file, or null.
@@ -65,31 +72,31 @@ QString* outputOption(Request& request, const QString& option)
     return nullptr;
 }
 
-bool parse(const QStringList& args, Request& request)
+// Reads the command line into request; returns what is wrong with it, empty when nothing is.
+QString parse(const QStringList& args, Request& request)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--run" && hasValue) {
-            request.program = args[++i];
-        } else if (QString* output = outputOption(request, a); output && hasValue) {
-            *output = args[++i];
-        } else if (a == u"--max-steps" && hasValue) {
-            bool ok = false;
-            request.maxSteps = args[++i].toLongLong(&ok);
-            if (!ok || request.maxSteps < 1)
-                return false;
-        } else {
-            return false;
+        QString* path = a == u"--run" ? &request.program : outputOption(request, a);
+        if (!path && a != u"--max-steps")
+            return appmsg::unknownOption(a);
+        if (i + 1 >= args.size())
+            return appmsg::missingValue(a);
+        const QString& value = args[++i];
+        if (path) {
+            *path = value;
+        } else if (const QString problem = stepsProblem(value, request.maxSteps);
+                   !problem.isEmpty()) {
+            return problem;
         }
     }
-    return !request.program.isEmpty();
+    return request.program.isEmpty() ? appmsg::missingProgram() : QString();
 }
 
-// A message on the standard error stream; the command line shows it as it is.
-void complain(const char* what, const QString& path, const QString& reason)
+// A line on the standard error stream, in UTF-8.
+void complain(const QString& message)
 {
-    std::fprintf(stderr, "%s %s: %s\n", what, qPrintable(path), reason.toUtf8().constData());
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 
 // The printed document needs fonts, which need an application; a headless one, with no
@@ -116,24 +123,25 @@ bool finishOutputs(const Request& request, OutputFile* traceFile, const RasterPa
     const Recording* recording, const QString& text)
 {
     bool complete = true;
-    auto write = [&](const char* what, const QString& path, const std::function<QString()>& save) {
+    using Message = QString (*)(const QString& path, const QString& reason);
+    auto write = [&](Message message, const QString& path, const std::function<QString()>& save) {
         if (path.isEmpty())
             return;
         if (const QString problem = save(); !problem.isEmpty()) {
-            complain(what, path, problem);
+            complain(message(path, problem));
             complete = false;
         }
     };
-    write("Nevar ierakstīt trasi", request.trace, [&] { return traceFile->commit(); });
-    write("Nevar ierakstīt attēlu", request.png, [&] { return page.savePng(request.png); });
+    write(appmsg::cannotWriteTrace, request.trace, [&] { return traceFile->commit(); });
+    write(appmsg::cannotWritePicture, request.png, [&] { return page.savePng(request.png); });
     if (!recording)
         return complete;
     const VectorScene scene = buildScene(*recording);
-    write("Nevar ierakstīt SVG attēlu", request.svg, [&] { return saveSvg(scene, request.svg); });
-    write("Nevar ierakstīt animāciju", request.gif,
+    write(appmsg::cannotWriteSvg, request.svg, [&] { return saveSvg(scene, request.svg); });
+    write(appmsg::cannotWriteAnimation, request.gif,
         [&] { return saveAnimation(*recording, request.gif); });
-    write("Nevar ierakstīt PDF dokumentu", request.pdf,
-        [&] { return savePdfHeadless(request, scene, text); });
+    write(
+        appmsg::cannotWritePdf, request.pdf, [&] { return savePdfHeadless(request, scene, text); });
     return complete;
 }
 
@@ -147,13 +155,14 @@ bool wantsHeadless(const QStringList& arguments)
 int runHeadless(const QStringList& arguments)
 {
     Request request;
-    if (!parse(arguments, request)) {
-        usage();
+    if (const QString problem = parse(arguments, request); !problem.isEmpty()) {
+        complain(problem);
+        complain(appmsg::runUsage());
         return 2;
     }
     const FileBytes program = readWholeFile(request.program);
     if (!program.ok()) {
-        complain("Nevar nolasīt failu", request.program, program.problem);
+        complain(appmsg::cannotRead(request.program, program.problem));
         return 2;
     }
     const QString text = programTextFromFile(program.bytes);
@@ -162,7 +171,7 @@ int runHeadless(const QStringList& arguments)
     if (!request.trace.isEmpty()) {
         traceFile = std::make_unique<OutputFile>(request.trace);
         if (const QString problem = traceFile->open(); !problem.isEmpty()) {
-            complain("Nevar ierakstīt trasi", request.trace, problem);
+            complain(appmsg::cannotWriteTrace(request.trace, problem));
             return 2;
         }
     }
@@ -184,7 +193,7 @@ int runHeadless(const QStringList& arguments)
     trace.reset();
 
     if (outcome.end == RunOutcome::End::Failed)
-        std::fprintf(stderr, "%s\n", outcome.message.toUtf8().constData());
+        complain(outcome.message);
     if (!finishOutputs(request, traceFile.get(), *page, recording.get(), text))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;

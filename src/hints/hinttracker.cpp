@@ -1,9 +1,11 @@
 #include "hints/hints.h"
 
+#include "hints/hintmessages.h"
 #include "interpreter/arguments.h"
-#include "program/keywords.h"
-#include "hints/linereading.h"
 #include "interpreter/loops.h"
+#include "program/keywords.h"
+
+#include <algorithm>
 
 namespace zimo
 {
@@ -15,23 +17,34 @@ const std::vector<Hint> NoHints;
 
 } // namespace
 
+int HintTracker::analysed() const { return std::min(int(m_lines.size()), MostLines); }
+
 void HintTracker::reset(const QStringList& lines)
 {
     m_lines = lines;
     m_lineFacts.clear();
-    m_lineFacts.reserve(size_t(lines.size()));
-    for (const QString& line : lines)
-        m_lineFacts.push_back(factsOf(line));
+    m_lineFacts.reserve(size_t(analysed()));
+    for (int n = 1; n <= analysed(); ++n)
+        m_lineFacts.push_back(factsOf(lines[n - 1]));
     gather();
+    m_readings.assign(size_t(analysed()), {});
+    m_roles.assign(size_t(analysed()), {});
+    for (int n = 1; n <= analysed(); ++n)
+        readLineAt(n);
     m_hints.assign(size_t(lines.size()), {});
-    for (int n = 1; n <= int(lines.size()); ++n)
-        rehint(n);
+    if (lines.size() > MostLines)
+        m_hints[MostLines].push_back({ MostLines + 1, hintmsg::tooManyLines(), {} });
+    flow(true);
 }
 
 bool HintTracker::changeLine(int n, const QString& text)
 {
     if (n < 1 || n > int(m_lines.size()))
         return false;
+    if (n > analysed()) {
+        m_lines[n - 1] = text;
+        return false;
+    }
     // A jump's target may be the line that changed: when it began, or begins now, with a
     // label.
     const bool target = m_facts.labelStarts(m_lines[n - 1]) || m_facts.labelStarts(text);
@@ -42,13 +55,22 @@ bool HintTracker::changeLine(int n, const QString& text)
         const ProgramFacts before = m_facts;
         gather();
         if (!(before == m_facts)) {
-            for (int i = 1; i <= int(m_lines.size()); ++i)
-                rehint(i);
-            return true;
+            // Only the procedure names change how a line reads; other names change hints.
+            const bool calls = before.procedures != m_facts.procedures;
+            for (int i = 1; i <= analysed(); ++i) {
+                if (calls || i == n)
+                    readLineAt(i);
+            }
+            flow(true);
+            return calls;
         }
     }
+    const LineRole before = m_roles[size_t(n - 1)];
+    readLineAt(n);
+    if (target || !(before == m_roles[size_t(n - 1)]))
+        flow(false);
     rehint(n);
-    for (int i = 1; target && i <= int(m_lines.size()); ++i) {
+    for (int i = 1; target && i <= analysed(); ++i) {
         if (i != n && m_lineFacts[size_t(i - 1)].jumps)
             rehint(i);
     }
@@ -116,9 +138,39 @@ void HintTracker::gather()
         for (const QString& label : line.labels)
             facts.labels.insert(label);
     }
+    facts.valueNames = QStringList(facts.loopVariables.cbegin(), facts.loopVariables.cend());
+    for (const QString& name : facts.tableVariables) {
+        if (!facts.loopVariables.contains(name))
+            facts.valueNames.append(name);
+    }
+    facts.valueNames.sort();
     m_facts = std::move(facts);
 }
 
-void HintTracker::rehint(int n) { m_hints[size_t(n - 1)] = hintsOfLine(n, m_lines, m_facts); }
+void HintTracker::readLineAt(int n)
+{
+    const QString& line = m_lines[n - 1];
+    m_readings[size_t(n - 1)] = readLine(line, m_facts.procedures);
+    m_roles[size_t(n - 1)] = roleOf(line, m_readings[size_t(n - 1)]);
+}
+
+void HintTracker::flow(bool rehintAll)
+{
+    const QStringList lines = m_lines.mid(0, analysed());
+    std::vector<LineContext> contexts
+        = analyseFlow(lines, m_roles, m_facts.valueNames, m_facts.procedures);
+    std::swap(contexts, m_contexts);
+    for (int n = 1; n <= analysed(); ++n) {
+        if (rehintAll || contexts.size() != m_contexts.size()
+            || !(contexts[size_t(n - 1)] == m_contexts[size_t(n - 1)]))
+            rehint(n);
+    }
+}
+
+void HintTracker::rehint(int n)
+{
+    m_hints[size_t(n - 1)]
+        = hintsOfLine(n, m_lines, m_facts, m_readings[size_t(n - 1)], m_contexts[size_t(n - 1)]);
+}
 
 } // namespace zimo

@@ -2,8 +2,8 @@
 
 #include "interpreter/arguments.h"
 #include "interpreter/controlflow.h"
-#include "program/keywords.h"
 #include "interpreter/loops.h"
+#include "program/keywords.h"
 #include "program/numbers.h"
 
 namespace zimo
@@ -64,20 +64,25 @@ private:
     bool on(Key key) const { return (m_mask & bit(key)) != 0; }
     bool plain(Key key) const { return on(key) && !on(KTad); }
 
-    // The first place the run finds the keyword.
-    void mark(QStringView word, SpanKind kind)
+    // The first place the run finds the keyword; returns where it ends in the whole line.
+    qsizetype mark(QStringView word, SpanKind kind)
     {
         const qsizetype at = m_text.indexOf(word);
-        if (at >= 0)
-            m_out.spans.push_back({ m_offset + at, word.size(), kind });
+        if (at < 0)
+            return -1;
+        m_out.spans.push_back({ m_offset + at, word.size(), kind });
+        return m_offset + at + word.size();
     }
 
     void act(Key key, SpanKind kind, int fields = 0, FieldUse use = FieldUse::LooksUp)
     {
         m_reading.acts = true;
-        mark(textOf(key), kind);
-        if (fields > 0)
+        m_reading.keys |= bit(key);
+        const qsizetype end = mark(textOf(key), kind);
+        if (fields > 0) {
             m_reading.uses.push_back({ 1, fields, use });
+            m_reading.commands.push_back({ key, end });
+        }
     }
 
     void readDefinition()
@@ -128,8 +133,7 @@ private:
             readCalls();
         for (Key key : { KPalielinat, KSamazinat }) {
             if (plain(key)) {
-                act(key, SpanKind::Control);
-                m_reading.uses.push_back({ 1, 1, FieldUse::VariableName });
+                act(key, SpanKind::Control, 1, FieldUse::VariableName);
                 m_reading.uses.push_back({ 2, 2, FieldUse::Amount });
             }
         }
@@ -173,9 +177,11 @@ private:
 
     void readCalls()
     {
-        for (const QString& name : m_procedures) {
+        for (qsizetype k = 0; k < m_procedures.size(); ++k) {
+            const QString& name = m_procedures[k];
             if (has(m_text, name)) {
                 m_reading.acts = true;
+                m_reading.calls.push_back(int(k));
                 mark(name, SpanKind::Call);
             }
         }
@@ -186,9 +192,11 @@ private:
         if (on(KNo) && on(KLidz)) {
             act(KNo, SpanKind::Control, 1, FieldUse::Amount);
             m_reading.opensLoop = true;
-            mark(Lidz, SpanKind::Control);
+            // The field is the end value, or the step after "solis".
+            qsizetype end = mark(Lidz, SpanKind::Control);
             if (on(KSolis))
-                mark(Solis, SpanKind::Control);
+                end = std::max(end, mark(Solis, SpanKind::Control));
+            m_reading.commands.back().end = end;
             if (const auto name = forLoopName(m_text); name && !name->isEmpty())
                 m_out.spans.push_back(
                     { m_offset + (name->data() - m_text.data()), name->size(), SpanKind::Name });

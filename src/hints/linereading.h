@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/keywords.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -44,7 +46,19 @@ struct Reading {
     bool elseBranch = false;
     /// Some command acts on this text.
     bool acts = false;
+    /// The keywords that act, one bit each.
+    kw::Mask keys = 0;
     std::vector<ArgumentUse> uses;
+    /// Each acting command that reads fields, and where its words end (an index into the
+    /// whole line): the fields start only after the last blank, so what stands between is
+    /// passed over.
+    struct Command {
+        kw::Key key;
+        qsizetype end = -1;
+    };
+    std::vector<Command> commands;
+    /// The procedures this text calls, as indexes into the program's names.
+    std::vector<int> calls;
     /// A counted loop opens here.
     bool opensLoop = false;
     /// A plain "iet uz " acts.

@@ -16,8 +16,14 @@ namespace
 
 QStringView fieldOf(QStringView line, int kurs)
 {
-    if (commaBeforeBlank(line))
-        fail(msg::commaBeforeBlank());
+    if (commaBeforeBlank(line)) {
+        // A blank left at the end is the one a child does not see: name it.
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1].isSpace())
+            --end;
+        fail(end < line.size() && !commaBeforeBlank(line.left(end)) ? msg::blankAtLineEnd()
+                                                                    : msg::commaBeforeBlank());
+    }
     const qsizetype start = argumentStart(line);
     qsizetype from = start;
     for (int k = 1;; ++k) {

@@ -118,7 +118,7 @@ void openRepeat(Machine& m, int q)
         fail(msg::tooManyRepeatBlocks());
     const int count = toInt16(numericArgument(m, 1, q));
     ++p.repeatDepth;
-    p.repeatStack[size_t(p.repeatDepth)] = { q, count };
+    p.repeatStack[size_t(p.repeatDepth)] = { q, count, 1 };
 }
 
 void closeRepeat(Machine& m, int q)
@@ -129,6 +129,7 @@ void closeRepeat(Machine& m, int q)
     const int d = p.repeatDepth;
     const int count = p.repeatStack[size_t(d)].count;
     for (int k = 1; k <= count - 1; ++k) {
+        p.repeatStack[size_t(d)].pass = k + 1;
         if (!replay(m, p.repeatStack[size_t(d)].line + 1, q - 1))
             break;
     }

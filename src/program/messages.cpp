@@ -33,6 +33,8 @@ QString commaBeforeBlank()
                           "piemēram „koordinatas 100,200”.");
 }
 
+QString blankAtLineEnd() { return QStringLiteral("rindas beigās ir lieka atstarpe; izdzēs to."); }
+
 QString outOfInt16(double value)
 {
     return QStringLiteral("skaitlis %1 neietilpst robežās no -32768 līdz 32767.")

@@ -14,6 +14,8 @@ QString tooManyProcedures();
 QString procedureWithoutEnd();
 QString lineOutsideProgram(int line);
 QString commaBeforeBlank();
+/// The same when the only blank after the comma ends the line.
+QString blankAtLineEnd();
 QString outOfInt16(double value);
 QString outOfFixedRange(double value);
 QString notANumber(const QString& text);

@@ -34,6 +34,9 @@ struct ProgramState {
     struct RepeatBlock {
         int line = 0;
         int count = 0;
+        /// Which pass of the body runs: 1 for the pass in sequence, then one more per
+        /// replay. Only shown; the run never reads it.
+        int pass = 1;
     };
 
     /// The text of line n; a line number outside the array stops the run.

@@ -79,6 +79,22 @@ TEST(ArgumentExtraction, ACommaBeforeTheLastBlankStopsTheRun)
     EXPECT_EQ(number("koordinatas 100,200", 2), 200);
 }
 
+// The run stops all the same; only the message names the blank a child cannot see.
+TEST(ArgumentExtraction, ABlankAtTheEndAfterACommaIsNamedInTheMessage)
+{
+    auto reason = [](const char* line) {
+        try {
+            field(line, 1);
+        } catch (const RunError& e) {
+            return e.reason;
+        }
+        return QString();
+    };
+    EXPECT_TRUE(reason("krasot 300,200,1,22 ").contains(u"rindas beigās")) << "a trailing blank";
+    EXPECT_TRUE(reason("krasot 300,200,1,22 \t").contains(u"rindas beigās"));
+    EXPECT_TRUE(reason("koordinatas 100, 200 ").contains(u"komats")) << "a blank after a comma";
+}
+
 TEST(ArgumentExtraction, ALineWithoutBlankIsReadFromItsFirstCharacter)
 {
     EXPECT_EQ(number("12,34", 2), 34);

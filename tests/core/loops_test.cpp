@@ -1,5 +1,7 @@
 #include "testrun.h"
 
+#include "run/stepgate.h"
+
 #include <gtest/gtest.h>
 
 using namespace zimo;
@@ -95,6 +97,40 @@ TEST(RepeatBlock, RunsItsBodyCountTimesAndAtLeastOnce)
     EXPECT_EQ(s.steps().count(3), 3);
     s.run({ "atkartot 3", "atkartot 2", "uz augsu 1", "beigas", "beigas" });
     EXPECT_EQ(s.steps().count(3), 6);
+}
+
+// What the inspector shows: the pass each open repeat block is on, at each step of line.
+class PassWatch : public StepGate
+{
+public:
+    explicit PassWatch(int line)
+        : m_line(line)
+    {
+    }
+    void beforeLineStep(const Machine& m, int line, RunSession&) override
+    {
+        if (line != m_line)
+            return;
+        QString passes;
+        for (int d = 1; d <= m.program.repeatDepth; ++d)
+            passes += QString::number(m.program.repeatStack[size_t(d)].pass);
+        seen.append(passes);
+    }
+    QStringList seen;
+
+private:
+    int m_line;
+};
+
+TEST(RepeatBlock, EachOpenBlockCountsItsPasses)
+{
+    Session s;
+    PassWatch watch(3);
+    RunOptions options;
+    options.gate = &watch;
+    zimet_Click(s.m(), QStringLiteral("atkartot 2\r\natkartot 3\r\npa labi 1\r\nbeigas\r\nbeigas"),
+        options);
+    EXPECT_EQ(watch.seen.join(u' '), QStringLiteral("11 12 13 21 22 23"));
 }
 
 TEST(RepeatBlock, ProcedureEndNeverClosesABlock)

@@ -1,5 +1,5 @@
 #include "editor/help/helpcontent.h"
-#include "editor/textbox/commandhelp.h"
+#include "hints/commandhelp.h"
 #include "program/keywords.h"
 #include "platform/rasterpage.h"
 #include "interpreter/machine.h"

@@ -253,7 +253,7 @@ TEST(AccessibleNames, EveryControlReadsOutALatvianName)
     EXPECT_EQ(nameOf(t->krasa()), u"Krāsa līnijām");
     EXPECT_EQ(nameOf(t->Label1()), u"Krāsa");
     EXPECT_EQ(nameOf(d.w.helpArea()), u"Komandas paskaidrojums");
-    EXPECT_EQ(nameOf(d.w.helpArea()->l_c()), u"...");
+    EXPECT_EQ(nameOf(d.w.helpArea()->l_help()), zimo::HelpGuide::startRow().help);
     EXPECT_EQ(nameOf(d.w.statusRow()), u"Stāvokļa josla");
     EXPECT_TRUE(nameOf(d.w.statusRow()->lb_lenk()).startsWith(u"Lenķis: "));
     EXPECT_EQ(nameOf(d.w.statusRow()->peles_koord()), u"Kursora koordinātas ");

@@ -4,7 +4,7 @@
 #include "editor/page/commandrecorder.h"
 #include "editor/page/keysteering.h"
 #include "editor/pickers/pickers.h"
-#include "editor/textbox/commandhelp.h"
+#include "hints/commandhelp.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
 #include "interpreter/machine.h"

@@ -4,6 +4,7 @@
 #include "platform/rasterpage.h"
 
 #include <QKeyEvent>
+#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,8 @@ TEST(HelpRow, FlowerIsExplainedAtItsLastLetterAndTheDigitsStayInTheBuffer)
     WindowDesk d;
     d.clickText();
     d.type(QStringLiteral("zied"));
-    EXPECT_EQ(rowOf(d).c, u"...");
+    EXPECT_EQ(rowOf(d).c, u"");
+    EXPECT_EQ(rowOf(d).help, zimo::HelpGuide::startRow().help);
     d.type(QStringLiteral("s"));
     const Row row = rowOf(d);
     EXPECT_EQ(row.c, u"zieds");
@@ -72,8 +74,8 @@ TEST(HelpRow, UnmatchedBackgroundWordBlocksTheLineColourHelp)
     WindowDesk d;
     d.clickText();
     d.type(QStringLiteral("fona 2\nlinijas krasa 5"));
-    EXPECT_EQ(rowOf(d).c, u"...");
-    EXPECT_EQ(rowOf(d).help, u"...");
+    EXPECT_EQ(rowOf(d).c, u"");
+    EXPECT_EQ(rowOf(d).help, zimo::HelpGuide::startRow().help);
 }
 
 TEST(HelpRow, BackspaceIsKeptInTheBufferAndDoesNotUndoALetter)
@@ -84,7 +86,7 @@ TEST(HelpRow, BackspaceIsKeptInTheBufferAndDoesNotUndoALetter)
     QTest::keyClick(&d.text(), Qt::Key_Backspace);
     d.type(QStringLiteral("ums"));
     EXPECT_EQ(d.text().toPlainText(), u"biezums");
-    EXPECT_EQ(rowOf(d).c, u"...") << "the buffer holds \"biezx\\bums\"";
+    EXPECT_EQ(rowOf(d).c, u"") << "the buffer holds \"biezx\\bums\"";
     EXPECT_EQ(d.w.helpArea()->buffer(), u"biezx\bums");
 }
 
@@ -93,7 +95,7 @@ TEST(HelpRow, CountedLoopFillsTheWholeRowSideBySide)
     WindowDesk d;
     d.clickText();
     d.type(QStringLiteral("no a=1 lid"));
-    EXPECT_EQ(rowOf(d).c, u"...");
+    EXPECT_EQ(rowOf(d).c, u"");
     d.type(QStringLiteral("z"));
     const Row row = rowOf(d);
     EXPECT_EQ(row.c, u"no");
@@ -114,6 +116,40 @@ TEST(HelpRow, CountedLoopFillsTheWholeRowSideBySide)
     d.type(QStringLiteral(" 15\natrums"));
     EXPECT_EQ(rowOf(d).c2, u"");
     EXPECT_EQ(h.l_help()->x(), h.l_c()->geometry().right() + 1 + gap);
+}
+
+TEST(HelpRow, StartsWithHowToBegin)
+{
+    WindowDesk d;
+    EXPECT_EQ(rowOf(d).c, u"");
+    EXPECT_EQ(rowOf(d).help, zimo::HelpGuide::startRow().help);
+    EXPECT_EQ(rowOf(d).example, zimo::HelpGuide::startRow().example);
+    EXPECT_FALSE(rowOf(d).help.contains(u"...")) << "a sentence, not dots";
+}
+
+// Moving the cursor without typing explains the line it comes to; typing takes over again.
+TEST(HelpRow, FollowsTheCursorUntilTypingTakesOver)
+{
+    WindowDesk d;
+    d.w.setProgramText(QStringLiteral("lenkis pa labi 90\r\n\r\nzieds 5,100,100"));
+    d.clickText();
+    auto moveTo = [&](int line) {
+        QTextCursor cursor(d.text().document()->findBlockByNumber(line - 1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        d.text().setTextCursor(cursor);
+    };
+    moveTo(1);
+    EXPECT_EQ(rowOf(d).c, u"lenkis pa labi");
+    EXPECT_EQ(rowOf(d).help, u"par cik");
+    moveTo(3);
+    EXPECT_EQ(rowOf(d).c, u"zieds");
+    EXPECT_EQ(rowOf(d).example, u"Piemērs: zieds 5,100,100");
+    moveTo(2);
+    EXPECT_EQ(rowOf(d).help, zimo::HelpGuide::startRow().help) << "an empty line: how to begin";
+    d.type(QStringLiteral("biezums"));
+    EXPECT_EQ(rowOf(d).c, u"biezums") << "typing explains what is typed";
+    QTest::keyClick(&d.text(), Qt::Key_Up);
+    EXPECT_EQ(rowOf(d).c, u"lenkis pa labi") << "the arrow key moves without typing";
 }
 
 TEST(KeyboardModes, ClicksSwitchFramesLockAndWhoSeesTheKeys)

@@ -166,9 +166,9 @@ TEST(WindowStepping, TheInspectorShowsTheStateAtAPause)
     EXPECT_EQ(d.shown(QStringLiteral("Mainīgie"), QStringLiteral("a")), u"2.5");
     EXPECT_EQ(d.shown(QStringLiteral("Mainīgie"), QStringLiteral("b")), u"-0.125");
     EXPECT_EQ(d.shown(QStringLiteral("Cikli \"no ... lidz\""), QStringLiteral("i")),
-        u"1 → 3, solis 1 (4. rinda)");
+        u"i = 1 no 3, solis 1 (4. rinda)");
     EXPECT_EQ(d.shown(QStringLiteral("Atkārtojumi \"atkartot\""), QStringLiteral("1")),
-        u"2 reizes (5. rinda)");
+        u"1. reize no 2 (5. rinda)");
     EXPECT_EQ(d.shown(QStringLiteral("Bruņurupucis"), QStringLiteral("Krāsa")), u"Nr. 10");
     EXPECT_EQ(d.shown(QStringLiteral("Bruņurupucis"), QStringLiteral("Biezums")), u"1")
         << "line 7 has not run yet";
@@ -179,6 +179,8 @@ TEST(WindowStepping, TheInspectorShowsTheStateAtAPause)
     d.w.zimet_Click();
     ASSERT_EQ(d.nextPause(), 7);
     EXPECT_EQ(d.shown(QStringLiteral("Bruņurupucis"), QStringLiteral("Biezums")), u"4");
+    EXPECT_EQ(d.shown(QStringLiteral("Atkārtojumi \"atkartot\""), QStringLiteral("1")),
+        u"2. reize no 2 (5. rinda)");
     d.w.stopRun();
     EXPECT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 1000));
 }

@@ -64,6 +64,45 @@ TEST_F(Headless, AProgramFileThatOpensButCannotBeReadIsExitTwo)
     EXPECT_TRUE(errors.contains(u"tāda faila nav")) << errors.toStdString();
 }
 
+// Every message of the command line is Latvian and names what is wrong.
+TEST_F(Headless, ABadCommandLineSaysWhatIsWrongInLatvian)
+{
+    const struct {
+        QStringList arguments;
+        const char16_t* says;
+    } cases[] = {
+        { { QStringLiteral("--max-steps"), QStringLiteral("daudz") },
+            u"„daudz” nav vesels skaitlis" },
+        { { QStringLiteral("--max-steps"), QStringLiteral("0") }, u"vajag vismaz 1 soli" },
+        { { QStringLiteral("--max-steps"), QStringLiteral("-5") }, u"vajag vismaz 1 soli" },
+        { { QStringLiteral("--max-steps"), QStringLiteral("99999999999999999999") },
+            u"ir par lielu skaitli" },
+        { { QStringLiteral("--max-steps") }, u"trūkst soļu skaita" },
+        { { QStringLiteral("--png") }, u"Aiz „--png” trūkst faila nosaukuma" },
+        { { QStringLiteral("--krasa"), QStringLiteral("5") }, u"Nezināma opcija „--krasa”" },
+    };
+    for (const auto& c : cases) {
+        run(QStringList { QStringLiteral("--run"), path("prog.zkf") } + c.arguments);
+        EXPECT_EQ(status, 2) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(errors.contains(QStringView(c.says))) << errors.toStdString();
+        EXPECT_TRUE(errors.contains(u"Lietošana: zimo --run")) << errors.toStdString();
+    }
+    run({ QStringLiteral("--png"), path("x.png") });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"Trūkst programmas faila")) << errors.toStdString();
+}
+
+TEST_F(Headless, ACheckOfAFileThatCannotBeReadSaysWhyInLatvian)
+{
+    run({ QStringLiteral("--check"), path("nav.zkf") });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"Nevar nolasīt failu")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"tāda faila nav")) << errors.toStdString();
+    run({ QStringLiteral("--check"), dir.path() });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"tā ir mape, nevis fails")) << errors.toStdString();
+}
+
 TEST_F(Headless, OnAFullDiskNoCutOffTraceOrPictureIsLeft)
 {
     SmallDisk disk;

@@ -31,7 +31,6 @@ QString lineStyle() { return QStringLiteral("Līnijas stils"); }
 QString colourCaption() { return QStringLiteral("Krāsa"); }
 QString colourTooltip() { return QStringLiteral("Krāsa līnijām"); }
 
-QString helpStart() { return QStringLiteral("..."); }
 QString angleStart() { return QStringLiteral("Lenķis"); }
 QString coordinateStart() { return QStringLiteral("Koordinātas"); }
 QString pointerStart() { return QStringLiteral("Kursora koordinātas "); }

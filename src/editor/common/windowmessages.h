@@ -26,7 +26,6 @@ QString colourCaption();
 QString colourTooltip();
 
 // Help area and status row.
-QString helpStart();
 QString angleStart();
 QString coordinateStart();
 QString pointerStart();

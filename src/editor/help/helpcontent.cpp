@@ -1,6 +1,6 @@
 #include "helpcontent.h"
 
-#include "editor/textbox/commandhelp.h"
+#include "hints/commandhelp.h"
 #include "program/keywords.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "commandrecorder.h"
 
-#include "editor/textbox/commandhelp.h"
+#include "hints/commandhelp.h"
 
 namespace zimo
 {

@@ -42,9 +42,10 @@ QString variablesGroup() { return QStringLiteral("Mainīgie"); }
 QString noneYet() { return QStringLiteral("nav"); }
 QString forLoopsGroup() { return QStringLiteral("Cikli \"no ... lidz\""); }
 
-QString forLoopValue(int current, int end, int step, int line)
+QString forLoopValue(const QString& name, int current, int end, int step, int line)
 {
-    return QStringLiteral("%1 → %2, solis %3 (%4. rinda)")
+    return QStringLiteral("%1 = %2 no %3, solis %4 (%5. rinda)")
+        .arg(name)
         .arg(current)
         .arg(end)
         .arg(step)
@@ -53,9 +54,9 @@ QString forLoopValue(int current, int end, int step, int line)
 
 QString repeatGroup() { return QStringLiteral("Atkārtojumi \"atkartot\""); }
 
-QString repeatValue(int count, int line)
+QString repeatValue(int pass, int count, int line)
 {
-    return QStringLiteral("%1 reizes (%2. rinda)").arg(count).arg(line);
+    return QStringLiteral("%1. reize no %2 (%3. rinda)").arg(pass).arg(count).arg(line);
 }
 
 QString callGroup() { return QStringLiteral("Procedūra"); }

@@ -33,11 +33,11 @@ QString speed();
 QString variablesGroup();
 QString noneYet();
 QString forLoopsGroup();
-/// "1 → 10, solis 2 (3. rinda)"
-QString forLoopValue(int current, int end, int step, int line);
+/// "a = 3 no 10, solis 2 (3. rinda)": the loop variable's value and where it ends
+QString forLoopValue(const QString& name, int current, int end, int step, int line);
 QString repeatGroup();
-/// "3 reizes (2. rinda)"
-QString repeatValue(int count, int line);
+/// "2. reize no 3 (2. rinda)": which pass of how many the block is on
+QString repeatValue(int pass, int count, int line);
 QString callGroup();
 QString inProcedure(int returnLine);
 QString notInProcedure();

@@ -121,14 +121,16 @@ void StateInspector::showTables(const StateSnapshot& s)
 
     QTreeWidgetItem* loops = group(runmsg::forLoopsGroup());
     for (const auto& loop : s.forLoops)
-        row(loops, loop.name, runmsg::forLoopValue(loop.current, loop.end, loop.step, loop.line));
+        row(loops, loop.name,
+            runmsg::forLoopValue(loop.name, loop.current, loop.end, loop.step, loop.line));
     if (s.forLoops.empty())
         row(loops, runmsg::noneYet(), QString());
 
     QTreeWidgetItem* repeats = group(runmsg::repeatGroup());
     for (size_t i = 0; i < s.repeatBlocks.size(); ++i) {
         const auto& block = s.repeatBlocks[i];
-        row(repeats, QString::number(i + 1), runmsg::repeatValue(block.count, block.line));
+        row(repeats, QString::number(i + 1),
+            runmsg::repeatValue(block.pass, block.count, block.line));
     }
     if (s.repeatBlocks.empty())
         row(repeats, runmsg::noneYet(), QString());

@@ -44,9 +44,8 @@ HelpArea::HelpArea(QWidget* parent)
     m_help2 = makeLabel(QStringLiteral("l_help2"), Qt::black, this);
     m_example = makeLabel(QStringLiteral("piem"), QColor(0, 0, 192), this);
     // The row keeps its start texts until a rule replaces them.
-    m_row.command = m_row.help = m_row.command2 = windowmsg::helpStart();
-    for (QLabel* label : { m_c, m_help, m_c2 })
-        label->setText(windowmsg::helpStart());
+    m_help->setText(m_guide.row().help);
+    m_example->setText(m_guide.row().example);
     layOut();
 }
 
@@ -80,8 +79,13 @@ void HelpArea::fitToText(QLabel* label)
 
 void HelpArea::typed(const QString& character)
 {
-    m_buffer += character;
-    paskaidro(m_buffer, m_row);
+    m_guide.typed(character);
+    showRow();
+}
+
+void HelpArea::explainLine(const QString& line)
+{
+    m_guide.explainLine(line);
     showRow();
 }
 
@@ -91,11 +95,12 @@ void HelpArea::showRow()
     // change moves the label that follows; doing the same keeps the row where it stood.
     setRowText(2, QString());
     setRowText(3, QString());
-    setRowText(0, m_row.command);
-    setRowText(1, m_row.help);
-    setRowText(2, m_row.command2);
-    setRowText(3, m_row.help2);
-    m_example->setText(m_row.example);
+    const HelpRow& row = m_guide.row();
+    setRowText(0, row.command);
+    setRowText(1, row.help);
+    setRowText(2, row.command2);
+    setRowText(3, row.help2);
+    m_example->setText(row.example);
 }
 
 // A label sizes itself to its text; when its text changes, the next label of the row moves

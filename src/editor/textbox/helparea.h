@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commandhelp.h"
+#include "hints/commandhelp.h"
 
 #include <QFrame>
 
@@ -13,9 +13,9 @@ namespace zimo
 
 /// The help area Frame1: the help row (l_c, l_help, l_c2, l_help2) and the example piem.
 ///
-/// Owns the help buffer and row that paskaidro works on as the learner types. The row labels size
-/// themselves to their texts; when a label's text changes, the next one moves to stand a fixed gap
-/// to the right of it. l_c and piem never move.
+/// Shows the row its HelpGuide decides on, as the learner types or moves the cursor. The row
+/// labels size themselves to their texts; when a label's text changes, the next one moves to
+/// stand a fixed gap to the right of it. l_c and piem never move.
 class HelpArea : public QFrame
 {
 public:
@@ -26,11 +26,13 @@ public:
     explicit HelpArea(QWidget* parent);
 
     /// The help buffer and row that paskaidro works on; showRow() puts the row on screen.
-    QString& buffer() { return m_buffer; }
-    HelpRow& row() { return m_row; }
+    QString& buffer() { return m_guide.buffer(); }
+    HelpRow& row() { return m_guide.row(); }
     void showRow();
     /// A character reached the program text box: explains what has been typed.
     void typed(const QString& character);
+    /// The cursor came to line without typing: explains that line's command.
+    void explainLine(const QString& line);
     /// Places the labels and sizes their fonts for the current scale.
     void layOut();
 
@@ -44,8 +46,7 @@ private:
     void setRowText(int index, const QString& text);
     void fitToText(QLabel* label);
 
-    QString m_buffer;
-    HelpRow m_row;
+    HelpGuide m_guide;
     QLabel* m_c;
     QLabel* m_help;
     QLabel* m_c2;

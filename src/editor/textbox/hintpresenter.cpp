@@ -1,5 +1,6 @@
 #include "hintpresenter.h"
 
+#include "helparea.h"
 #include "keywordhighlighter.h"
 #include "linenumbergutter.h"
 #include "notelabels.h"
@@ -28,9 +29,10 @@ QStringList linesOf(const QTextDocument& document)
 
 } // namespace
 
-HintPresenter::HintPresenter(ProgramTextBox* box, QWidget* helpArea)
+HintPresenter::HintPresenter(ProgramTextBox* box, HelpArea* helpArea)
     : QObject(box)
     , m_box(box)
+    , m_helpArea(helpArea)
     , m_gutter(new LineNumberGutter(box))
     , m_highlighter(new KeywordHighlighter(box->document()))
     , m_view(new HintView(helpArea))
@@ -97,6 +99,7 @@ void HintPresenter::cursorMoved()
         return;
     }
     m_pause.stop();
+    m_helpArea->explainLine(m_box->textCursor().block().text());
     showCursorHints();
 }
 

@@ -11,6 +11,7 @@ class QWidget;
 namespace zimo
 {
 
+class HelpArea;
 class HintView;
 class KeywordHighlighter;
 class LineNumberGutter;
@@ -19,7 +20,8 @@ class RunErrorNote;
 
 /// Keeps the program text box teaching: works out the hints as the text changes (one
 /// line at a time while a line is typed), marks hinted lines in the gutter, shows the hints
-/// of the cursor's line in the help area, puts a proposal in place as one undo step, and
+/// of the cursor's line in the help area and has the help row explain that line's command
+/// when the cursor comes to it without typing, puts a proposal in place as one undo step, and
 /// keeps the line and message of a run that stopped with an error until that line is
 /// edited.
 ///
@@ -27,7 +29,7 @@ class RunErrorNote;
 class HintPresenter : public QObject
 {
 public:
-    HintPresenter(ProgramTextBox* box, QWidget* helpArea);
+    HintPresenter(ProgramTextBox* box, HelpArea* helpArea);
 
     /// Puts the first proposal of the cursor's line in place; false when there is none or
     /// the text cannot be edited now.
@@ -53,6 +55,7 @@ private:
     int cursorLine() const;
 
     ProgramTextBox* m_box;
+    HelpArea* m_helpArea;
     LineNumberGutter* m_gutter;
     KeywordHighlighter* m_highlighter;
     HintView* m_view;

@@ -44,4 +44,33 @@ inline constexpr QStringView MovementHelp = u"cik daudz";
 /// tried in order. A recognised command empties the buffer (except "lenkis").
 void paskaidro(QString& buffer, HelpRow& row);
 
+/// Decides what the help row shows, without any widget: the command being typed (the rules
+/// on the recently typed characters, as paskaidro reads them), or, when the cursor comes
+/// to a line without typing, that line's command read by the same rules, until typing
+/// takes over again. Before either, and on a line without a command, it tells how to begin.
+class HelpGuide
+{
+public:
+    HelpGuide();
+
+    /// The help buffer and row that paskaidro works on (a picker's inserted line goes
+    /// through them too).
+    QString& buffer() { return m_buffer; }
+    HelpRow& row() { return m_row; }
+    const HelpRow& row() const { return m_row; }
+
+    /// Characters typed into the program text box.
+    void typed(const QString& characters);
+    /// The cursor came to line without typing: the row explains it. The typed characters
+    /// in the buffer stay for the typing that follows.
+    void explainLine(const QString& line);
+
+    /// The row before anything is typed: how to begin, and an example.
+    static HelpRow startRow();
+
+private:
+    QString m_buffer;
+    HelpRow m_row;
+};
+
 } // namespace zimo

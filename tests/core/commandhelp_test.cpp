@@ -1,4 +1,4 @@
-#include "editor/textbox/commandhelp.h"
+#include "hints/commandhelp.h"
 
 #include <gtest/gtest.h>
 
@@ -95,4 +95,24 @@ TEST(CommandHelp, InsertedLineIsExplainedAtOnce)
     buffer = QStringLiteral("procedura");
     paskaidro(buffer, row);
     EXPECT_EQ(row.command, u"iet uz") << "a procedure needs its blank";
+}
+
+TEST(HelpGuide, ExplainsALineByTheTypingRulesAndLeavesTheTypedBufferAlone)
+{
+    zimo::HelpGuide guide;
+    EXPECT_EQ(guide.row().help, zimo::HelpGuide::startRow().help);
+    EXPECT_FALSE(guide.row().example.isEmpty());
+    guide.typed(QStringLiteral("fona 2"));
+    guide.explainLine(QStringLiteral("ja x>200 tad biezums 5 citadi biezums 3"));
+    EXPECT_EQ(guide.row().command, u"biezums") << "the first rule that holds, as a picker's line";
+    guide.explainLine(QStringLiteral("no a=1 lidz 15 solis 2"));
+    EXPECT_EQ(guide.row().command2, u"lidz");
+    guide.explainLine(QStringLiteral("kvadrats"));
+    EXPECT_EQ(guide.row().help, zimo::HelpGuide::startRow().help) << "no command: how to begin";
+    EXPECT_EQ(guide.buffer(), u"fona 2") << "the typed characters wait for more typing";
+    guide.typed(QStringLiteral("\rlinijas krasa 5"));
+    EXPECT_EQ(guide.row().help, zimo::HelpGuide::startRow().help)
+        << "\"fona\" still blocks the line colour help, as it does while typing";
+    guide.typed(QStringLiteral("\rzieds"));
+    EXPECT_EQ(guide.row().command, u"zieds");
 }

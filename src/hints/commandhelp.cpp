@@ -1,5 +1,7 @@
 #include "commandhelp.h"
 
+#include "hints/hintmessages.h"
+
 #include <array>
 
 namespace zimo
@@ -97,6 +99,32 @@ void paskaidro(QString& buffer, HelpRow& row)
         if (!rule.keepsBuffer)
             buffer.clear();
     }
+}
+
+HelpGuide::HelpGuide()
+    : m_row(startRow())
+{
+}
+
+HelpRow HelpGuide::startRow()
+{
+    return { {}, hintmsg::howToBegin(), {}, {}, hintmsg::howToBeginExample() };
+}
+
+void HelpGuide::typed(const QString& characters)
+{
+    for (const QChar c : characters) {
+        m_buffer.append(c);
+        paskaidro(m_buffer, m_row);
+    }
+}
+
+void HelpGuide::explainLine(const QString& line)
+{
+    QString text = line;
+    HelpRow row;
+    paskaidro(text, row);
+    m_row = row.command.isEmpty() ? startRow() : row;
 }
 
 } // namespace zimo

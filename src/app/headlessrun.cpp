@@ -100,10 +100,15 @@ void complain(const QString& message)
 }
 
 // The printed document needs fonts, which need an application; a headless one, with no
-// display, only while the document is made.
+// display, only while the document is made. Windows always has a desktop, and its static
+// build carries only its own platform, so there the application takes that one.
 QString savePdfHeadless(const Request& request, const VectorScene& scene, const QString& text)
 {
+#ifdef Q_OS_WIN
+    static int argc = 1;
+#else
     static int argc = 3;
+#endif
     static char name[] = "zimo", option[] = "-platform", platform[] = "offscreen";
     static char* argv[] = { name, option, platform, nullptr };
     std::unique_ptr<QGuiApplication> app;

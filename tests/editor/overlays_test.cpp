@@ -27,7 +27,7 @@ TEST(Grid, ShowsLinesEvery50PixelsWithTheirNumbersButNeverDrawsThem)
     // The line for x = 50 runs through page pixel column 50, the one for y = 300 through row 300.
     EXPECT_TRUE(bluish(shown.pixelColor(d.at(50.5, 400).x(), d.at(50.5, 400).y())));
     EXPECT_TRUE(bluish(shown.pixelColor(d.at(700, 300.5))));
-    EXPECT_EQ(shown.pixelColor(d.at(75.5, 400)), QColor(Qt::white)) << "between the lines";
+    EXPECT_EQ(shown.pixelColor(d.at(75.5, 425.5)), QColor(Qt::white)) << "between the lines";
     // A number stands at the top of its line: some dark blue text near x = 100.
     bool number = false;
     for (int y = d.at(0, 0).y(); y < d.at(0, 12).y(); ++y)
@@ -137,15 +137,16 @@ TEST(Zoom, CtrlWheelZoomsAroundThePointerWithCrispPixels)
     zimo::RasterPage& page = d.w.machine().drawing.page;
     page.drawPoint(300, 200, zimo::rgb(0, 0, 0));
     d.w.updatePage();
-    const QPoint pointer = d.at(300.5, 200.5);
+    // On the corner of page pixel 300,200, which every zoom step shows on a whole pixel.
+    const QPoint pointer = d.at(300, 200);
+    ASSERT_EQ(d.page().pagePoint(pointer), QPointF(300, 200));
     for (int i = 0; i < 6; ++i)
         d.wheel(pointer, 120);
     EXPECT_EQ(d.zoom().zoom(), 8.0);
     d.wheel(pointer, 120);
     EXPECT_EQ(d.zoom().zoom(), 8.0) << "800 % at most";
     const QPointF held = d.page().pagePoint(pointer);
-    EXPECT_NEAR(held.x(), 300.5, 0.2);
-    EXPECT_NEAR(held.y(), 200.5, 0.2);
+    EXPECT_EQ(held, QPointF(300, 200)) << "the point under the pointer stays under it";
 
     // The page pixel is an 8 x 8 block of black with white around it: no smoothing.
     const QImage shown = d.shown();
@@ -212,4 +213,16 @@ TEST(Zoom, StepsAndMappingHoldAtEveryWindowScale)
     EXPECT_EQ(zimo::PageZoom::nextZoom(1, 1), 1.5);
     EXPECT_EQ(zimo::PageZoom::nextZoom(1.2, -1), 1.0);
     EXPECT_EQ(zimo::PageZoom::nextZoom(0.5, -1), 0.5);
+
+    // Step after step around a point between screen pixels: the roundings never add up.
+    zimo::PageZoom steps;
+    steps.setViewport(QRectF(2, 2, 775, 599));
+    const QPointF anchor(303, 203);
+    const QPointF held = steps.toPage(anchor);
+    for (double z = 1; z < zimo::PageZoom::MaxZoom;) {
+        z = zimo::PageZoom::nextZoom(z, 1);
+        steps.setZoom(z, anchor);
+        EXPECT_NEAR(steps.toPage(anchor).x(), held.x(), 0.5 / z + 1e-9) << z;
+        EXPECT_NEAR(steps.toPage(anchor).y(), held.y(), 0.5 / z + 1e-9) << z;
+    }
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,10 @@ TEST(ScreenFit, CtrlPlusStopsAtTheLargestScaleThatFitsAndKeepsTheWindowOnScreen)
     const int fitting = zimo::fittingScale(QSize(1366, 768), d.w.scaler().sizeAtFullScale());
     EXPECT_EQ(d.w.scaler().largestFittingScale(), fitting);
     EXPECT_LT(fitting, 125);
+    // Small and low on the screen, where each larger step reaches further down.
+    d.w.scaler().setScale(75);
+    d.w.move(laptop->geometry().topLeft() + QPoint(300, 200));
+    ASSERT_TRUE(d.onScreen(laptop));
     for (int i = 0; i < 8; ++i) {
         d.press(Qt::CTRL | Qt::Key_Plus);
         EXPECT_LE(d.w.scaler().scale(), fitting);
@@ -88,7 +93,8 @@ TEST(ScreenFit, ARememberedScaleLargerThanTheScreenIsHeldToIt)
 TEST(FullScreen, F11FillsTheScreenLargerAndEscLeavesIt)
 {
     EXPECT_EQ(zimo::FullScreen::fillingScale(QSize(1920, 1080), QSize(1016, 730)), 145);
-    EXPECT_EQ(zimo::FullScreen::fillingScale(QSize(640, 480), QSize(1016, 730)), 50);
+    EXPECT_EQ(zimo::FullScreen::fillingScale(QSize(640, 480), QSize(1016, 730)), 60);
+    EXPECT_EQ(zimo::FullScreen::fillingScale(QSize(400, 300), QSize(1016, 730)), 50);
 
     ScreenDesk d;
     const int before = d.w.scaler().scale();
@@ -114,6 +120,8 @@ TEST(Contrast, LightOnBlackForTheControlsButNeverForTheDrawing)
     d.w.page().copyTo(page);
     const QColor green = d.w.helpArea()->l_c()->palette().color(QPalette::WindowText);
     d.w.view().kontrastains()->trigger();
+    // The application's palette reaches the windows through posted events.
+    QApplication::processEvents();
     EXPECT_TRUE(zimo::highContrast());
     EXPECT_EQ(d.w.palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(d.text().palette().color(QPalette::Text), QColor(Qt::white));
@@ -127,6 +135,7 @@ TEST(Contrast, LightOnBlackForTheControlsButNeverForTheDrawing)
     EXPECT_TRUE(zimo::userSettings().value(QStringLiteral("skats/kontrastains")).toBool());
 
     d.w.view().kontrastains()->trigger();
+    QApplication::processEvents();
     EXPECT_FALSE(zimo::highContrast());
     EXPECT_EQ(d.w.helpArea()->l_c()->palette().color(QPalette::WindowText), green);
     EXPECT_NE(d.w.palette().color(QPalette::Window), QColor(Qt::black));

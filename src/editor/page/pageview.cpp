@@ -109,7 +109,7 @@ void PageView::zoomStep(int direction, QPointF anchor)
     const double next = PageZoom::nextZoom(m_zoom.zoom(), direction);
     if (next == m_zoom.zoom())
         return;
-    const QPointF held = m_zoom.toPage(anchor);
+    const QPointF held = m_zoom.heldAt(anchor);
     m_zoom.setZoom(next, anchor);
     // The bars come or go with the zoom and change the room; the point stays held.
     placeScrollBars();

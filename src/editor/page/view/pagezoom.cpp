@@ -18,7 +18,7 @@ constexpr std::array<double, 9> ZoomSteps { 0.5, 0.75, 1, 1.5, 2, 3, 4, 6, 8 };
 // Where a content of this length starts in a viewport of that length: in the middle when it
 // fits (by whole pixels, so that the fitted page lies exactly where it always did), else
 // scrolled.
-double start(double viewport, double content, int scroll)
+double start(double viewport, double content, double scroll)
 {
     if (content <= viewport + 0.5)
         return std::floor(std::max(0.0, viewport - content) / 2);
@@ -41,7 +41,7 @@ void PageZoom::setViewport(QRectF viewport)
 
 void PageZoom::setZoom(double zoom, QPointF anchor)
 {
-    const QPointF held = toPage(anchor);
+    const QPointF held = heldAt(anchor);
     m_zoom = std::clamp(zoom, MinZoom, MaxZoom);
     keep(held, anchor);
 }
@@ -50,14 +50,15 @@ void PageZoom::keep(QPointF page, QPointF anchor)
 {
     const QPointF at = page * pixelsPerPagePixel();
     const QPointF inView = anchor - m_viewport.topLeft();
-    m_scroll = QPoint(int(std::lround(at.x() - inView.x())), int(std::lround(at.y() - inView.y())));
+    m_exactScroll = at - inView;
     clampScroll();
 }
 
 void PageZoom::fit()
 {
     m_zoom = 1.0;
-    m_scroll = QPoint();
+    m_exactScroll = QPointF();
+    clampScroll();
 }
 
 QSize PageZoom::contentSize() const
@@ -75,22 +76,34 @@ QPoint PageZoom::maxScroll() const
 
 void PageZoom::setScroll(QPoint scroll)
 {
-    m_scroll = scroll;
+    m_exactScroll = scroll;
     clampScroll();
 }
 
+// The page is shown at whole screen pixels, so that its pixels stay sharp squares; the
+// exact scroll is kept beside it, or zooming step after step around one point would drift
+// by the rounding of every step.
 void PageZoom::clampScroll()
 {
     const QPoint most = maxScroll();
-    m_scroll = QPoint(std::clamp(m_scroll.x(), 0, most.x()), std::clamp(m_scroll.y(), 0, most.y()));
+    m_exactScroll = QPointF(std::clamp(m_exactScroll.x(), 0.0, double(most.x())),
+        std::clamp(m_exactScroll.y(), 0.0, double(most.y())));
+    m_scroll = QPoint(int(std::lround(m_exactScroll.x())), int(std::lround(m_exactScroll.y())));
 }
 
-QPointF PageZoom::origin() const
+QPointF PageZoom::origin(QPointF scroll) const
 {
     const QSize content = contentSize();
     return m_viewport.topLeft()
-        + QPointF(start(m_viewport.width(), content.width(), m_scroll.x()),
-            start(m_viewport.height(), content.height(), m_scroll.y()));
+        + QPointF(start(m_viewport.width(), content.width(), scroll.x()),
+            start(m_viewport.height(), content.height(), scroll.y()));
+}
+
+QPointF PageZoom::origin() const { return origin(m_scroll); }
+
+QPointF PageZoom::heldAt(QPointF view) const
+{
+    return (view - origin(m_exactScroll)) / pixelsPerPagePixel();
 }
 
 QPointF PageZoom::toView(QPointF page) const { return origin() + page * pixelsPerPagePixel(); }

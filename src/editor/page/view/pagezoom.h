@@ -47,6 +47,9 @@ public:
 
     QPointF toView(QPointF page) const;
     QPointF toPage(QPointF view) const;
+    /// The page point a zoom around view holds still: toPage() without the rounding of the
+    /// scroll to whole screen pixels.
+    QPointF heldAt(QPointF view) const;
     /// The page's rectangle in view coordinates (it may reach beyond the viewport).
     QRectF pageRect() const;
 
@@ -55,12 +58,14 @@ public:
 
 private:
     QPointF origin() const;
+    QPointF origin(QPointF scroll) const;
     void clampScroll();
 
     double m_base = 1.0;
     double m_zoom = 1.0;
     QRectF m_viewport;
     QPoint m_scroll;
+    QPointF m_exactScroll;
 };
 
 } // namespace zimo

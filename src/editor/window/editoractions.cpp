@@ -22,7 +22,7 @@ EditorActions::EditorActions(Parts parts, QObject* parent)
     : QObject(parent)
     , m_parts(parts)
     , m_recorder(parts.machine.program)
-    , m_steering(parts.machine, m_recorder)
+    , m_steering(parts.machine.drawing, m_recorder)
     , m_stepBack(parts.machine, m_recorder)
     , m_inserter(m_recorder, parts.help.buffer(), parts.help.row())
     , m_pickers(parts.machine.drawing.pen, m_steering, m_inserter)
@@ -144,7 +144,7 @@ void EditorActions::connectButtons()
     connect(toolbar.Command2(), &QToolButton::clicked, this, [this] {
         if (running())
             return;
-        Command2_Click(m_parts.machine.drawing.page);
+        Command2_Click(m_parts.machine.drawing);
         emit machineChanged();
     });
     connect(toolbar.Command4(), &QToolButton::clicked, this, [this] {

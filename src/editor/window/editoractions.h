@@ -13,6 +13,7 @@ namespace zimo
 {
 
 class HelpArea;
+class Machine;
 class PageView;
 class ProgramHost;
 class ProgramTextBox;

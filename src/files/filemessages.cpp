@@ -9,6 +9,8 @@ QString messageTitle() { return QStringLiteral("Zimo"); }
 QString saveCaption() { return QStringLiteral("Saglabāt"); }
 QString openCaption() { return QStringLiteral("Ielādēt"); }
 QString nameLabel() { return QStringLiteral("Faila nosaukums"); }
+QString folderListName() { return QStringLiteral("Mapes"); }
+QString fileListName() { return QStringLiteral("Programmas šajā mapē"); }
 QString saveButton() { return QStringLiteral("Saglabāt"); }
 QString loadButton() { return QStringLiteral("Ielādēt"); }
 QString cancelButton() { return QStringLiteral("Atcelt"); }

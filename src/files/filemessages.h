@@ -13,6 +13,9 @@ QString messageTitle();
 QString saveCaption();
 QString openCaption();
 QString nameLabel();
+/// What a screen reader calls the folder tree and the list of program files.
+QString folderListName();
+QString fileListName();
 QString saveButton();
 QString loadButton();
 QString cancelButton();

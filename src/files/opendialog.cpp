@@ -28,6 +28,8 @@ OpenDialog::OpenDialog(QWidget* parent)
     m_dir->setObjectName(QStringLiteral("Dir1"));
     m_drive->setObjectName(QStringLiteral("Drive1"));
     m_files->setObjectName(QStringLiteral("File1"));
+    m_dir->setAccessibleName(filemsg::folderListName());
+    m_files->setAccessibleName(filemsg::fileListName());
     m_load->setObjectName(QStringLiteral("c_load"));
     m_load->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("cancel"));

@@ -43,6 +43,9 @@ SaveDialog::SaveDialog(QWidget* parent)
     m_drive->setObjectName(QStringLiteral("Drive1"));
     m_label->setObjectName(QStringLiteral("Label1"));
     m_name->setObjectName(QStringLiteral("t_nosauk"));
+    // The label beside the box is not tied to it, so a screen reader gets its text here.
+    m_name->setAccessibleName(filemsg::nameLabel());
+    m_dir->setAccessibleName(filemsg::folderListName());
     m_labi->setObjectName(QStringLiteral("labi"));
     m_labi->setEnabled(false);
     m_labi->setDefault(true);

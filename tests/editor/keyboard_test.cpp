@@ -260,8 +260,8 @@ TEST(AccessibleNames, EveryControlReadsOutALatvianName)
 
     zimo::ColourPanel* colours = d.w.f_krasas();
     EXPECT_EQ(nameOf(colours), u"Krāsas izvēle");
-    EXPECT_EQ(nameOf(colours->k_lauks(6)), u"7. krāsa");
-    EXPECT_EQ(nameOf(colours->k_lauks(35)), u"36. krāsa");
+    EXPECT_EQ(nameOf(colours->k_lauks(6)), u"7. krāsa, ļoti tumši sarkana");
+    EXPECT_EQ(nameOf(colours->k_lauks(35)), u"36. krāsa, gaiši violeta");
     EXPECT_EQ(nameOf(colours->krasa2()), u"Izvēlētā krāsa");
     EXPECT_EQ(nameOf(colours->nr_krasas()), u"1.krāsa");
     EXPECT_EQ(nameOf(colours->krasas_ok()), u"Labi");

@@ -1,7 +1,7 @@
 // Keyboard steering, the sample buttons and the pickers driven through the window with real
 // key and mouse events.
 
-#include "windowdesk.h"
+#include "windowsteering.h"
 
 #include "editor/common/picturebox.h"
 #include "editor/pickers/colourpanel.h"
@@ -17,34 +17,10 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-struct SteeringDesk : WindowDesk {
-    SteeringDesk() { clickPage(); }
-
-    // A key held down for presses key-down events, then let go once.
-    void hold(Qt::Key key, int presses)
-    {
-        for (int i = 0; i < presses; ++i) {
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), i > 0);
-            QApplication::sendEvent(&page(), &press);
-        }
-        QTest::keyRelease(&page(), key);
-    }
-    void keypad(Qt::Key digit) { QTest::keyClick(&page(), digit, Qt::KeypadModifier); }
-    QStringList lines() const
-    {
-        return w.ieraksti()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
-    }
-    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
-};
-
-} // namespace
 
 TEST(SteeringWindow, HeldUpKeyRecordsOneStepAlongTheAxis)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     d.keypad(Qt::Key_8);
     d.hold(Qt::Key_Up, 10);
     EXPECT_EQ(d.lines(), QStringList { "uz augsu 40" });
@@ -55,7 +31,7 @@ TEST(SteeringWindow, HeldUpKeyRecordsOneStepAlongTheAxis)
 
 TEST(SteeringWindow, ADiagonalStepRecordsItsAngleOnce)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     d.keypad(Qt::Key_9);
     d.hold(Qt::Key_Up, 10);
     d.hold(Qt::Key_Up, 10);
@@ -69,7 +45,7 @@ TEST(SteeringWindow, ADiagonalStepRecordsItsAngleOnce)
 
 TEST(SteeringWindow, TurningAloneRecordsNothingAndSpaceLiftsThePen)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     QTest::keyClick(&d.page(), Qt::Key_Left);
     QTest::keyClick(&d.page(), Qt::Key_Right);
     EXPECT_TRUE(d.lines().isEmpty());
@@ -85,7 +61,7 @@ TEST(SteeringWindow, TurningAloneRecordsNothingAndSpaceLiftsThePen)
 
 TEST(SteeringWindow, TextModeLocksTheTurtleOut)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     d.clickText();
     d.hold(Qt::Key_Up, 3);
     EXPECT_TRUE(d.lines().isEmpty());
@@ -94,7 +70,7 @@ TEST(SteeringWindow, TextModeLocksTheTurtleOut)
 
 TEST(SteeringWindow, SamplesAppendTheirLineAndExplainIt)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     d.click(d.w.toolbar()->com(9));
     d.click(d.w.toolbar()->com(9));
     EXPECT_EQ(d.lines(), (QStringList { "spirale 10,10", "spirale 10,10" }));
@@ -108,7 +84,7 @@ TEST(SteeringWindow, SamplesAppendTheirLineAndExplainIt)
 
 TEST(SteeringWindow, ColourPickerAppendsItsNumberAndColoursTheSteering)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     zimo::ColourPanel* panel = d.w.f_krasas();
     d.click(d.w.toolbar()->krasa());
     ASSERT_TRUE(panel->isVisible());
@@ -129,7 +105,7 @@ TEST(SteeringWindow, ColourPickerAppendsItsNumberAndColoursTheSteering)
 
 TEST(SteeringWindow, ThicknessAndStylePickersAppendTheirLines)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     zimo::ThicknessPanel* thickness = d.w.f_linija();
     d.click(d.w.toolbar()->cf_lin());
     thickness->HScroll1()->setValue(7);
@@ -148,7 +124,7 @@ TEST(SteeringWindow, ThicknessAndStylePickersAppendTheirLines)
 
 TEST(SteeringWindow, AFullLineArrayRefusesTheLineAndKeepsTheText)
 {
-    SteeringDesk d;
+    WindowSteeringDesk d;
     d.w.setProgramText(QStringLiteral("uz augsu 1"));
     d.w.machine().program.lineCount = zimo::ProgramState::MaxLines;
     d.click(d.w.toolbar()->com(1));

@@ -45,7 +45,26 @@ QString textBoxName() { return QStringLiteral("Programma"); }
 QString helpAreaName() { return QStringLiteral("Komandas paskaidrojums"); }
 QString statusRowName() { return QStringLiteral("Stāvokļa josla"); }
 QString colourPanelName() { return QStringLiteral("Krāsas izvēle"); }
-QString colourBoxName(int number) { return QStringLiteral("%1. krāsa").arg(number); }
+QString colourName(int number)
+{
+    // Row by row as the picker shows them: greys, reds, browns and oranges, olives and
+    // yellows, greens and teals, blues and purples.
+    static constexpr std::array<QStringView, 36> Names { u"melna", u"tumši pelēka", u"pelēka",
+        u"gaiši pelēka", u"ļoti gaiši pelēka", u"balta", u"ļoti tumši sarkana", u"tumši sarkana",
+        u"ķiršu sarkana", u"sarkana", u"gaiši sarkana", u"bāli rozā", u"sarkanbrūna", u"brūna",
+        u"tumši oranža", u"oranža", u"gaiši oranža", u"bāli oranža", u"tumši olīvzaļa",
+        u"olīvzaļa", u"tumši dzeltena", u"dzeltena", u"gaiši dzeltena", u"bāli dzeltena",
+        u"tumši zaļa", u"zaļa", u"spilgti zaļa", u"tumši zilganzaļa", u"zilganzaļa", u"tirkīza",
+        u"tumši zila", u"zila", u"spilgti zila", u"tumši violeta", u"violeta", u"gaiši violeta" };
+    if (number < 1 || number > int(Names.size()))
+        return {};
+    return Names[size_t(number - 1)].toString();
+}
+
+QString colourBoxName(int number)
+{
+    return QStringLiteral("%1. krāsa, %2").arg(number).arg(colourName(number));
+}
 QString colourPreviewName() { return QStringLiteral("Izvēlētā krāsa"); }
 QString styleSampleName(int number) { return QStringLiteral("%1. stils").arg(number); }
 QString thicknessPreview() { return QStringLiteral("Biezuma paraugs"); }

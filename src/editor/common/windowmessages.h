@@ -43,7 +43,9 @@ QString textBoxName();
 QString helpAreaName();
 QString statusRowName();
 QString colourPanelName();
-/// "7. krāsa"
+/// The name of colour number 1-36 of the colour table: "sarkana".
+QString colourName(int number);
+/// "10. krāsa, sarkana"
 QString colourBoxName(int number);
 QString colourPreviewName();
 /// "3. stils"

@@ -187,6 +187,7 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sadalas"));
+    m_tabs->setAccessibleName(windowmsg::helpTitle());
     for (int i = 0; i < content.sections.size(); ++i) {
         const HelpSection& section = content.sections[i];
         QWidget* page = nullptr;
@@ -201,6 +202,7 @@ HelpWindow::HelpWindow(const HelpContent& content, QWidget* parent)
         }
         if (i < int(std::size(SectionNames)))
             page->setObjectName(QString::fromLatin1(SectionNames[i]));
+        page->setAccessibleName(section.title);
         m_tabs->addTab(page, section.title);
     }
     auto* layout = new QVBoxLayout(this);

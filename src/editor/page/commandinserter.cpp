@@ -16,9 +16,14 @@ CommandInserter::CommandInserter(CommandRecorder& recorder, QString& helpBuffer,
 
 Recorded CommandInserter::insert(const QString& text, const QString& line)
 {
-    Recorded result = m_recorder.appendLine(text, line);
+    return insertLines(text, QStringList { line });
+}
+
+Recorded CommandInserter::insertLines(const QString& text, const QStringList& lines)
+{
+    Recorded result = m_recorder.appendLines(text, lines);
     if (result.appended) {
-        m_helpBuffer = line;
+        m_helpBuffer = lines.back();
         paskaidro(m_helpBuffer, m_helpRow);
     }
     return result;

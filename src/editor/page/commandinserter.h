@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zimo
 {
@@ -21,6 +22,8 @@ public:
     /// Appends line to text and shows its help: the help buffer is replaced by the line.
     /// A refused line leaves the help row as it was.
     Recorded insert(const QString& text, const QString& line);
+    /// Appends lines (all or none) and shows the help of the last.
+    Recorded insertLines(const QString& text, const QStringList& lines);
 
 private:
     CommandRecorder& m_recorder;

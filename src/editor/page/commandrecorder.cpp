@@ -71,6 +71,7 @@ Recorded CommandRecorder::appendLines(const QString& text, const QStringList& li
         // Through setLine, so whatever the program keeps about its lines stays in step.
         ++m_program.lineCount;
         m_program.setLine(m_program.lineCount, line);
+        followAngle(line);
         const QString earlierNotice = result.notice;
         result = atjauno_komandas(result.text);
         // Each line rewrites the work file; a failure of any of them is worth telling.
@@ -80,7 +81,25 @@ Recorded CommandRecorder::appendLines(const QString& text, const QStringList& li
     return result;
 }
 
+// A "lenkis " line from a sample, a picker or the ruler sets the angle the program goes on
+// at: steering must know it, or its next step at the old angle would leave out the angle
+// line the program needs. An angle that is no plain whole degree is unknown.
+void CommandRecorder::followAngle(const QString& line)
+{
+    if (!line.startsWith(kw::Lenkis))
+        return;
+    bool whole = false;
+    const int angle = QStringView(line).mid(kw::Lenkis.size()).trimmed().toInt(&whole);
+    const bool plain = whole && angle >= 0 && angle < 360;
+    m_lastAngle = plain ? std::optional<int>(angle) : std::nullopt;
+}
+
 StepCommands CommandRecorder::veido_komandas(const Turtle& t) const
+{
+    return stepLines(t, m_lastAngle);
+}
+
+StepCommands CommandRecorder::stepLines(const Turtle& t, std::optional<int> lastAngle)
 {
     using namespace kw;
     const double a = t.displayAngle;
@@ -96,7 +115,7 @@ StepCommands CommandRecorder::veido_komandas(const Turtle& t) const
 
     StepCommands step;
     const int angle = recordedAngle(a);
-    if (m_lastAngle != angle) {
+    if (lastAngle != angle) {
         step.lines.append(command(Lenkis, angle));
         step.angle = angle;
     }

@@ -62,16 +62,27 @@ public:
     /// Builds the lines of a finished pen-down step from the turtle's previous and current
     /// position and its display angle.
     StepCommands veido_komandas(const Turtle& turtle) const;
+    /// The lines that draw a step from the turtle's previous to its current position at its
+    /// display angle, when the program last set the angle lastAngle (a "lenkis " line is
+    /// left out when the angle is already that).
+    static StepCommands stepLines(const Turtle& turtle, std::optional<int> lastAngle);
     /// Builds and appends the lines of a pen-down step, remembering a recorded angle.
     Recorded recordStep(const QString& text, const Turtle& turtle);
     /// Appends the "koordinatas X,Y" line of a pen-up step to the turtle's position.
     Recorded recordPosition(const QString& text, const Turtle& turtle);
+
+    /// The angle the program's last appended "lenkis " line set, as steering knows it; a
+    /// step that is taken back gives the angle it found back.
+    void setLastRecordedAngle(std::optional<int> angle) { m_lastAngle = angle; }
 
     /// A display angle as a "lenkis " line writes it: the nearest whole number, halves to
     /// even, brought into 0..359.
     static int recordedAngle(double displayAngle);
 
 private:
+    /// Keeps the last recorded angle true to an appended line that sets the angle.
+    void followAngle(const QString& line);
+
     ProgramState& m_program;
     QString m_workFile;
     std::optional<int> m_lastAngle;

@@ -1,5 +1,7 @@
 #include "keywordhighlighter.h"
 
+#include "editor/common/contrast.h"
+
 namespace zimo
 {
 
@@ -46,6 +48,7 @@ QTextCharFormat KeywordHighlighter::formatOf(SpanKind kind)
         format.setFontItalic(true);
         break;
     }
+    format.setForeground(shownColour(format.foreground().color()));
     return format;
 }
 

@@ -2,6 +2,8 @@
 
 #include "programtextbox.h"
 
+#include "editor/common/contrast.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -96,7 +98,7 @@ void LineNumberGutter::place()
 void LineNumberGutter::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), GutterBackground);
+    painter.fillRect(event->rect(), shownBackground(GutterBackground));
     painter.setRenderHint(QPainter::Antialiasing, true);
     const int numberRight = width() - Padding;
     for (const ProgramTextBox::VisibleLine& v : m_box->visibleLines()) {
@@ -120,7 +122,7 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
         }
         painter.setPen(m_stopLines.contains(v.line) ? Qt::white
                 : v.line == m_errorLine             ? ErrorMark
-                                                    : NumberColour);
+                                                    : shownColour(NumberColour));
         painter.drawText(QRect(0, v.top, numberRight, v.height), Qt::AlignRight | Qt::AlignVCenter,
             QString::number(v.line));
     }

@@ -1,5 +1,6 @@
 #include "programtextbox.h"
 
+#include "editor/common/contrast.h"
 #include "files/twips.h"
 
 #include <QKeyEvent>
@@ -149,7 +150,7 @@ void ProgramTextBox::showDecorations()
             return;
         QTextEdit::ExtraSelection s;
         s.cursor = QTextCursor(block);
-        s.format.setBackground(colour);
+        s.format.setBackground(shownBackground(colour));
         s.format.setProperty(QTextFormat::FullWidthSelection, true);
         selections.append(s);
     };

@@ -12,6 +12,7 @@
 #include "editor/pickers/stylepanel.h"
 #include "editor/pickers/thicknesspanel.h"
 #include "editor/textbox/helparea.h"
+#include "editor/textbox/hintannouncer.h"
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programtextbox.h"
 #include "files/twips.h"
@@ -54,6 +55,7 @@ ClientArea::ClientArea(QWidget* parent)
         panel->raise();
     m_page->setAccessibleName(windowmsg::pageName());
     m_text->setAccessibleName(windowmsg::textBoxName());
+    new HintAnnouncer(*m_text, m_hints->tracker());
 }
 
 std::array<QWidget*, 3> ClientArea::pickerPanels() const

@@ -5,6 +5,7 @@
 
 #include "editor/common/picturebox.h"
 #include "editor/common/qtcolour.h"
+#include "editor/common/viewmessages.h"
 #include "editor/page/pageview.h"
 #include "editor/page/samplecommands.h"
 #include "editor/textbox/helparea.h"
@@ -22,6 +23,7 @@ EditorActions::EditorActions(Parts parts, QObject* parent)
     , m_parts(parts)
     , m_recorder(parts.machine.program)
     , m_steering(parts.machine.drawing, m_recorder)
+    , m_stepBack(parts.machine, m_recorder)
     , m_inserter(m_recorder, parts.help.buffer(), parts.help.row())
     , m_pickers(parts.machine.drawing.pen, m_steering, m_inserter)
     , m_panels(new PickerPanels(m_pickers, parts.pickers,
@@ -71,6 +73,39 @@ void EditorActions::insertLine(const QString& line)
     apply(m_inserter.insert(text, line));
 }
 
+void EditorActions::insertLines(const QStringList& lines)
+{
+    if (running() || lines.isEmpty())
+        return;
+    const QString text = m_parts.program.programText();
+    apply(m_inserter.insertLines(text, lines));
+}
+
+bool EditorActions::canTakeBackStep() const
+{
+    return !running() && m_stepBack.canTakeBack(m_parts.program.programText());
+}
+
+void EditorActions::takeBackStep()
+{
+    if (running())
+        return;
+    switch (m_stepBack.takeBack(m_parts.program.programText())) {
+    case StepBack::Result::Nothing:
+        tell(viewmsg::nothingToTakeBack(), false);
+        return;
+    case StepBack::Result::Stale:
+        tell(viewmsg::stepCannotBeTakenBack(), false);
+        return;
+    case StepBack::Result::Done:
+        break;
+    }
+    m_parts.program.setProgramText(m_stepBack.text());
+    m_parts.text.showLastLine();
+    tell(m_recorder.mirror(m_stepBack.text()), true);
+    showSteering();
+}
+
 void EditorActions::showSteering()
 {
     emit machineChanged();
@@ -89,7 +124,11 @@ void EditorActions::keyUp(int vk)
 {
     if (running())
         return;
-    apply(m_steering.Form_KeyUp(vk, m_parts.program.programText(), false));
+    const QString text = m_parts.program.programText();
+    m_stepBack.beforeRelease(text);
+    const Recorded recorded = m_steering.Form_KeyUp(vk, text, false);
+    apply(recorded);
+    m_stepBack.afterRelease(recorded.appended, m_parts.program.programText());
     showSteering();
 }
 

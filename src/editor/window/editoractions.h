@@ -3,6 +3,7 @@
 #include "editor/page/commandinserter.h"
 #include "editor/page/commandrecorder.h"
 #include "editor/page/keysteering.h"
+#include "editor/page/stepback.h"
 #include "editor/pickers/pickerpanels.h"
 #include "editor/pickers/pickers.h"
 
@@ -59,11 +60,17 @@ public:
     /// Appends line to the program as a line of its own, as the sample buttons append
     /// theirs, and explains it on the help row. Nothing happens while a run goes on.
     void insertLine(const QString& line);
+    /// Appends lines one after another (all or none), as insertLine appends one.
+    void insertLines(const QStringList& lines);
     /// Page mode: a steering key went down, or was let go.
     void keyDown(int vk);
     void keyUp(int vk);
     /// Undo or redo changed the text: the work file follows it.
     void textStepped();
+    /// Page mode: whether the last recorded step can be taken back now, and taking it back:
+    /// its lines leave the program as one undo step, the turtle and the drawing go back.
+    bool canTakeBackStep() const;
+    void takeBackStep();
 
 signals:
     /// The machine changed outside a run; the window shows it.
@@ -84,6 +91,7 @@ private:
     Parts m_parts;
     CommandRecorder m_recorder;
     KeySteering m_steering;
+    StepBack m_stepBack;
     CommandInserter m_inserter;
     Pickers m_pickers;
     PickerPanels* m_panels;

@@ -1,12 +1,16 @@
 #include "form1.h"
 
+#include "closekeys.h"
 #include "editoractions.h"
 #include "keyrouter.h"
 #include "mainmenus.h"
+#include "fullscreen.h"
 #include "modeswitch.h"
 #include "statusrow.h"
+#include "stepbackkeys.h"
 #include "toolbar.h"
 #include "toolbarpictures.h"
+#include "viewmenu.h"
 #include "windowscaler.h"
 
 #include "editor/common/notice.h"
@@ -103,6 +107,9 @@ void Form1::buildParts()
         *m_run);
     m_scaler = std::make_unique<WindowScaler>(
         WindowScaler::Parts { *this, *m_client, *m_menus, *m_helpLauncher });
+    m_view = new ViewMenu({ *this, *m_menus->skats(), *lapa(), *m_actions, *m_scaler });
+    new StepBackKeys(*lapa(), *m_actions, *m_keys);
+    new CloseKeys(*this);
 }
 
 void Form1::connectParts()
@@ -144,7 +151,11 @@ void Form1::connectActions()
 {
     connect(this, &Form1::pageKeyDown, m_actions, &EditorActions::keyDown);
     connect(this, &Form1::pageKeyUp, m_actions, &EditorActions::keyUp);
-    connect(this, &Form1::escapePressed, m_actions, [this] { m_actions->panels().cancel(); });
+    // Esc closes an open picker first, and only then leaves full screen.
+    connect(this, &Form1::escapePressed, m_actions, [this] {
+        if (!m_actions->panels().cancel())
+            m_view->fullScreen().setOn(false);
+    });
     connect(m_actions, &EditorActions::machineChanged, this, &Form1::updatePage);
     connect(&m_menus->history(), &ProgramHistory::stepped, m_actions, &EditorActions::textStepped);
     connect(m_files, &ProgramFiles::helpWanted, m_helpLauncher, &HelpLauncher::open);

@@ -25,6 +25,7 @@ class RasterPage;
 class Recording;
 class RunControlActions;
 class RunController;
+class ViewMenu;
 class WindowScaler;
 
 /// The main window Form1: the client area with the page, the program text box and their
@@ -83,6 +84,8 @@ public:
     HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
     /// The scale the whole window is laid out at.
     WindowScaler& scaler() const { return *m_scaler; }
+    /// The view's aids: grid, protractor, ruler, full screen, contrast.
+    ViewMenu& view() const { return *m_view; }
 
 public slots:
     /// The Run button: runs the program of the text box, goes on with a paused run, or stops
@@ -135,6 +138,7 @@ private:
     HelpLauncher* m_helpLauncher = nullptr;
     RunControlActions* m_runActions = nullptr;
     std::unique_ptr<WindowScaler> m_scaler;
+    ViewMenu* m_view = nullptr;
 };
 
 } // namespace zimo

@@ -148,7 +148,6 @@ void MainMenus::addShortcuts()
     m_zoomIn->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    scaleStep(100)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 }
 
 void MainMenus::setRunning(bool running)

@@ -54,4 +54,6 @@ void rememberScale(int percent)
         settings().setValue(QLatin1String(ScaleKey), percent);
 }
 
+void forgetScale() { settings().remove(QLatin1String(ScaleKey)); }
+
 } // namespace zimo

@@ -24,5 +24,7 @@ int nextScale(int percent, int direction);
 int rememberedScale();
 /// Remembers percent as the user's choice for the next start.
 void rememberScale(int percent);
+/// Forgets the user's choice: the next start picks the scale that fits the screen.
+void forgetScale();
 
 } // namespace zimo

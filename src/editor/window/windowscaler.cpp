@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace zimo
 {
 
@@ -32,8 +34,10 @@ QSize WindowScaler::sizeAtFullScale() const
 
 void WindowScaler::setScale(int percent, bool chosenByUser)
 {
-    if (chosenByUser)
+    if (chosenByUser) {
+        percent = std::min(percent, largestFittingScale());
         rememberScale(percent);
+    }
     if (QAction* step = m_parts.menus.scaleStep(percent))
         step->setChecked(true);
     if (percent == scalePercent())
@@ -45,15 +49,47 @@ void WindowScaler::setScale(int percent, bool chosenByUser)
     if (!window.isMaximized() && !window.isFullScreen()) {
         window.adjustSize();
         window.resize(window.minimumSizeHint());
+        keepOnScreen();
     }
+}
+
+int WindowScaler::largestFittingScale() const
+{
+    const QScreen* screen = m_parts.window.screen();
+    if (!screen)
+        return ScaleSteps.back();
+    return fittingScale(screen->availableGeometry().size(), sizeAtFullScale());
+}
+
+void WindowScaler::useScreenScale()
+{
+    forgetScale();
+    setScale(largestFittingScale());
+}
+
+void WindowScaler::keepOnScreen()
+{
+    QMainWindow& window = m_parts.window;
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect bounds = window.frameGeometry();
+    // The bottom right first, then the top left, which wins for a window larger than the room.
+    bounds.moveRight(std::min(bounds.right(), room.right()));
+    bounds.moveBottom(std::min(bounds.bottom(), room.bottom()));
+    bounds.moveLeft(std::max(bounds.left(), room.left()));
+    bounds.moveTop(std::max(bounds.top(), room.top()));
+    if (bounds.topLeft() != window.frameGeometry().topLeft())
+        window.move(bounds.topLeft());
 }
 
 void WindowScaler::useStartScale()
 {
     const QScreen* screen = m_parts.window.screen();
     int percent = rememberedScale();
-    if (percent == 0 && screen)
-        percent = fittingScale(screen->availableGeometry().size(), sizeAtFullScale());
+    if (screen)
+        percent = percent == 0 ? largestFittingScale() : std::min(percent, largestFittingScale());
     setScale(percent == 0 ? 100 : percent);
     centreOnScreen();
 }

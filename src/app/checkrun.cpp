@@ -1,9 +1,8 @@
 #include "checkrun.h"
 
+#include "files/programfile.h"
 #include "hints/hints.h"
 #include "platform/textcodec.h"
-
-#include <QFile>
 
 #include <cstdio>
 
@@ -22,16 +21,15 @@ int runCheck(const QStringList& arguments)
         return 2;
     }
     const QString path = arguments.back();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "Nevar atvērt failu %s: %s\n", qPrintable(path),
-            qPrintable(file.errorString()));
+    const LoadedProgram program = readProgramFile(path);
+    if (!program.ok()) {
+        std::fprintf(stderr, "Nevar nolasīt failu %s: %s\n", qPrintable(path),
+            program.problem.toUtf8().constData());
         return 2;
     }
     // The lines are numbered as a run numbers them: the text with the line end the run
     // adds, split by the work-file rule.
-    const QString text = programTextFromFile(file.readAll());
-    const QStringList lines = splitWorkFileLines(text + QStringLiteral("\r\n"));
+    const QStringList lines = splitWorkFileLines(program.text + QStringLiteral("\r\n"));
     const std::vector<Hint> hints = hintsFor(lines);
     for (const Hint& hint : hints)
         std::printf("%d: %s\n", hint.line, hint.message.toUtf8().constData());

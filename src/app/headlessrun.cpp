@@ -4,7 +4,7 @@
 
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
-#include "platform/textcodec.h"
+#include "files/programfile.h"
 #include "interpreter/machine.h"
 #include "run/runloop.h"
 #include "run/trace.h"
@@ -19,12 +19,15 @@ namespace
 {
 
 constexpr std::int64_t DefaultMaxSteps = 10'000'000;
+/// A traced run writes a line or more per step: an endless program would fill the disk.
+constexpr std::int64_t TracedMaxSteps = 1'000'000;
 
 struct Request {
     QString program;
     QString png;
     QString trace;
-    std::int64_t maxSteps = DefaultMaxSteps;
+    /// 0 until the command line sets it.
+    std::int64_t maxSteps = 0;
 };
 
 void usage()
@@ -55,6 +58,13 @@ bool parse(const QStringList& args, Request& request)
         }
     }
     return !request.program.isEmpty();
+}
+
+std::int64_t stepLimitOf(const Request& request)
+{
+    if (request.maxSteps > 0)
+        return request.maxSteps;
+    return request.trace.isEmpty() ? DefaultMaxSteps : TracedMaxSteps;
 }
 
 // A message on the standard error stream; the command line shows it as it is.
@@ -97,12 +107,12 @@ int runHeadless(const QStringList& arguments)
         usage();
         return 2;
     }
-    const FileBytes program = readWholeFile(request.program);
+    const LoadedProgram program = readProgramFile(request.program);
     if (!program.ok()) {
         complain("Nevar nolasīt failu", request.program, program.problem);
         return 2;
     }
-    const QString text = programTextFromFile(program.bytes);
+    const QString& text = program.text;
 
     std::unique_ptr<OutputFile> traceFile;
     if (!request.trace.isEmpty()) {
@@ -118,7 +128,7 @@ int runHeadless(const QStringList& arguments)
     auto trace = std::make_unique<Trace>(traceFile.get());
     RunOptions options;
     options.trace = traceFile ? trace.get() : nullptr;
-    options.maxSteps = request.maxSteps;
+    options.maxSteps = stepLimitOf(request);
     RunOutcome outcome;
     // Deeply nested replays recurse; the run gets a stack of its own that is large enough.
     runWithBigStack([&] { outcome = zimet_Click(*machine, text, options); });
@@ -126,6 +136,12 @@ int runHeadless(const QStringList& arguments)
 
     if (outcome.end == RunOutcome::End::Failed)
         std::fprintf(stderr, "%s\n", outcome.message.toUtf8().constData());
+    if (outcome.stepLimitReached && request.maxSteps == 0) {
+        std::fprintf(stderr,
+            "Bez --max-steps izpilde apstājas pēc %lld rindu soļiem; lai ļautu vairāk, "
+            "norādi --max-steps N.\n",
+            static_cast<long long>(options.maxSteps));
+    }
     if (!finishOutputs(request, traceFile.get(), *page))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;

@@ -14,6 +14,7 @@
 #include "thicknesspanel.h"
 #include "toolbar.h"
 
+#include "files/programfiles.h"
 #include "interpreter/machine.h"
 
 #include <QLabel>
@@ -134,6 +135,8 @@ void EditorActions::connectButtons()
         if (running())
             return;
         Command4_Click(m_form.machine().program);
+        // Undo brings the text back; the recovery history keeps it even after the undo is gone.
+        m_form.files().keepLeaving();
         m_form.setProgramText(QString());
     });
 }

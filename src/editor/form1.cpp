@@ -27,6 +27,7 @@
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
+#include "platform/workfile.h"
 #include "platform/rasterpage.h"
 #include "interpreter/machine.h"
 #include "program/messages.h"
@@ -47,9 +48,9 @@ namespace zimo
 namespace
 {
 
-constexpr QStringView WorkFileName = u"komandas.zkf";
-/// How long the text rests after a change before its recovery copy is written.
-constexpr int RecoveryDelayMs = 3000;
+/// The longest time an edit waits before the text goes to the recovery history: at most one
+/// write per half minute while the learner types.
+constexpr int RecoveryDelayMs = 30'000;
 const QColor ModeFrameColour(128, 128, 255);
 constexpr int ModeFrameWidth = 6;
 
@@ -137,8 +138,7 @@ void Form1::buildMenus()
     m_saveAction = add(file, windowmsg::saveMenu(), "saglabat");
     m_saveAsAction = add(file, windowmsg::saveAs(), "saglabat_ka");
     m_pictureAction = add(file, windowmsg::savePicture(), "saglabat_attelu");
-    if (m_files->hasRecovery())
-        m_restoreAction = add(file, windowmsg::restorePrevious(), "atjaunot");
+    m_restoreAction = add(file, windowmsg::restore(), "atjaunot");
     m_quitAction = add(file, windowmsg::quit(), "iziet");
     buildProgramMenu();
     buildViewMenu();
@@ -163,12 +163,16 @@ void Form1::connectControls()
     connect(m_keys, &KeyRouter::escapePressed, this, &Form1::escapePressed);
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
-    // The recovery copy follows the text, so a crash or a power cut loses only seconds.
+    // The recovery history follows the text, so a crash or a power cut loses at most half a
+    // minute; the timer is not restarted by later edits, so steady typing still gets kept.
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(RecoveryDelayMs);
-    connect(m_text, &QPlainTextEdit::textChanged, m_recoveryTimer, qOverload<>(&QTimer::start));
-    connect(m_recoveryTimer, &QTimer::timeout, m_files, &ProgramFiles::keepForRecovery);
+    connect(m_text, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_recoveryTimer->isActive())
+            m_recoveryTimer->start();
+    });
+    connect(m_recoveryTimer, &QTimer::timeout, m_files, &ProgramFiles::keepEditing);
     connect(this, &Form1::runFinished, this, [this](const RunOutcome& outcome) {
         if (outcome.end == RunOutcome::End::Failed)
             m_hints->showRunError(outcome.line, outcome.message);
@@ -181,11 +185,9 @@ void Form1::connectControls()
     connect(m_saveAsAction, &QAction::triggered, m_files, &ProgramFiles::saglabat_Click);
     connect(m_quitAction, &QAction::triggered, m_files, &ProgramFiles::iziet_Click);
     connect(m_pictureAction, &QAction::triggered, m_files, &ProgramFiles::saveImage);
-    if (m_restoreAction)
-        connect(m_restoreAction, &QAction::triggered, m_files, &ProgramFiles::restorePrevious);
-    connect(m_files, &ProgramFiles::programNameChanged, this, [this](const QString& name) {
-        setWindowTitle(name.isEmpty() ? windowmsg::title() : windowmsg::titleWithProgram(name));
-    });
+    connect(m_restoreAction, &QAction::triggered, m_files, &ProgramFiles::atjaunot_Click);
+    connect(m_files, &ProgramFiles::programNameChanged, this, &Form1::showTitle);
+    connect(m_text->document(), &QTextDocument::modificationChanged, this, &Form1::showTitle);
     connect(m_helpAction, &QAction::triggered, m_files, &ProgramFiles::palidziba_Click);
     // An example starts on a clean page, so Run shows exactly what it draws.
     connect(m_examples, &ExamplesMenu::exampleOpened, this, [this] {
@@ -210,6 +212,31 @@ void Form1::centreOnScreen()
 
 QString Form1::programText() const { return m_text->programText(); }
 
+void Form1::showTitle()
+{
+    // An empty box holds nothing to lose, whatever was typed and deleted before.
+    const bool unsaved = m_text->document()->isModified() && !m_text->document()->isEmpty();
+    setWindowTitle(windowmsg::titleFor(m_files->programName(), unsaved));
+}
+
+void Form1::replaceProgram(const QString& text)
+{
+    forgetProgram();
+    m_text->setProgramText(text);
+    m_text->showStart();
+}
+
+void Form1::markUnchanged() { m_text->document()->setModified(false); }
+
+// What belonged to the program in the box goes with it.
+void Form1::forgetProgram()
+{
+    if (m_runActions)
+        m_runActions->marks().clear();
+    m_hints->clearRunError();
+    m_status->showNotice(QString());
+}
+
 void Form1::setProgramText(const QString& text)
 {
     // A text that only grows at its end is the same program with a line more; any other is
@@ -226,8 +253,10 @@ void Form1::newProgram()
     if (isRunning())
         return;
     m_machine->program.clearLines();
+    forgetProgram();
     // An edit, not a wipe: undo brings the program back.
     m_text->setProgramText(QString());
+    m_text->showStart();
     sakums(*m_machine);
     updatePage();
 }
@@ -307,11 +336,14 @@ void Form1::startRun(bool firstStepOnly)
 {
     if (isRunning())
         return;
-    m_recoveryTimer->stop();
-    m_files->keepForRecovery();
+    // Edits not yet kept go to the recovery history before the run, in case it goes wrong.
+    if (m_recoveryTimer->isActive()) {
+        m_recoveryTimer->stop();
+        m_files->keepEditing();
+    }
     m_keys->releaseWaiting();
     m_hints->clearRunError();
-    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
+    m_run->start(programText(), RunOptions { RunWorkFile.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);
 }
@@ -325,8 +357,7 @@ void Form1::setRunning(bool running)
         { m_newAction, m_loadAction, m_saveAction, m_saveAsAction, m_pictureAction, m_startAction })
         action->setEnabled(!running);
     m_stopAction->setEnabled(running);
-    if (m_restoreAction)
-        m_restoreAction->setEnabled(!running);
+    m_restoreAction->setEnabled(!running);
     m_examples->setEnabled(!running);
     for (QWidget* panel :
         std::initializer_list<QWidget*> { m_colourPanel, m_thicknessPanel, m_stylePanel })
@@ -348,7 +379,7 @@ void Form1::showRunEnd(const RunOutcome& outcome)
     if (outcome.workFileFailed && !m_workFileTold) {
         m_workFileTold = true;
         tell(QMessageBox::Information,
-            msg::workFileNotWritten(WorkFileName.toString(), outcome.workFileProblem));
+            msg::workFileNotWritten(RunWorkFile.toString(), outcome.workFileProblem));
     }
     if (outcome.end == RunOutcome::End::Failed) {
         m_text->selectLine(outcome.line);
@@ -362,7 +393,7 @@ void Form1::closeEvent(QCloseEvent* event)
     m_closing = true;
     m_run->stopAndWait();
     m_recoveryTimer->stop();
-    m_files->keepForRecovery();
+    m_files->keepLeaving();
     event->accept();
 }
 

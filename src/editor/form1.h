@@ -55,12 +55,16 @@ public:
 
     // ProgramHost
     QString programText() const override;
-    void setProgramText(const QString& text) override;
+    void replaceProgram(const QString& text) override;
+    void markUnchanged() override;
     bool isRunning() const override;
     void newProgram() override;
     const RasterPage& page() const override;
     QWidget* hostWindow() override { return this; }
 
+    /// Changes the text box's text as one edit that undo takes back; a text that grows only
+    /// at its end keeps the stop marks.
+    void setProgramText(const QString& text);
     /// The machine, for actions on the window's thread; never while a run goes on.
     Machine& machine() { return *m_machine; }
     /// Shows the page, the sprite, the status labels and the line colour as the machine has
@@ -108,8 +112,7 @@ public:
     void useStartScale();
     /// The window's smallest size (client area and menu bar) at 100 %.
     QSize sizeAtFullScale() const;
-    /// "Saglabāt attēlu...", and "Atjaunot iepriekšējo programmu" when a program was kept
-    /// from the last session (else null).
+    /// "Saglabāt attēlu..." and "Atjaunot..." (the recovery history).
     QAction* savePictureAction() const { return m_pictureAction; }
     QAction* restoreAction() const { return m_restoreAction; }
     /// The menu "Piemēri" of example programs.
@@ -166,6 +169,9 @@ private:
     void setRunning(bool running);
     void applyTextLock();
     void showRunEnd(const RunOutcome& outcome);
+    /// "Zimo – name", with a star while the text has unsaved changes.
+    void showTitle();
+    void forgetProgram();
     void centreOnScreen();
 
     // The page and the machine outlive the run, which is declared after them.
@@ -180,7 +186,7 @@ private:
     bool m_workFileTold = false;
     /// When the run going on started; a stop click right after it is the Run double click.
     QElapsedTimer m_runStarted;
-    /// Writes the recovery copy once the text has rested a few seconds.
+    /// Keeps the text in the recovery history at most half a minute after an edit.
     QTimer* m_recoveryTimer = nullptr;
     /// No message is shown for a run that ends because the window closes.
     bool m_closing = false;

@@ -115,6 +115,13 @@ void ProgramTextBox::setProgramText(const QString& text)
     cursor.endEditBlock();
 }
 
+void ProgramTextBox::showStart()
+{
+    setTextCursor(QTextCursor(document()));
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
 void ProgramTextBox::showLastLine()
 {
     if (textCursor().atEnd())

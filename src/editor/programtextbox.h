@@ -38,6 +38,9 @@ public:
     /// edit that undo takes back; the undo history stays.
     void setProgramText(const QString& text);
 
+    /// Puts the caret at the very beginning and shows the text from its first line and
+    /// column, for a program that has just come into the box.
+    void showStart();
     /// Scrolls the last line into view, for a line just appended; the caret stays where it
     /// stood (at the end when it stood there).
     void showLastLine();

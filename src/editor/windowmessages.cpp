@@ -7,7 +7,11 @@ namespace zimo::windowmsg
 
 QString title() { return QStringLiteral("Zimo"); }
 
-QString titleWithProgram(const QString& name) { return QStringLiteral("Zimo – ") + name; }
+QString titleFor(const QString& name, bool unsaved)
+{
+    const QString title = name.isEmpty() ? QStringLiteral("Zimo") : QStringLiteral("Zimo – ") + name;
+    return unsaved ? title + QStringLiteral(" *") : title;
+}
 
 QString newPage() { return QStringLiteral("Jauna lapa"); }
 QString save() { return QStringLiteral("Saglabāt"); }
@@ -56,7 +60,7 @@ QString newProgram() { return QStringLiteral("&Jauns"); }
 QString load() { return QStringLiteral("&Ielādēt"); }
 QString saveMenu() { return QStringLiteral("&Saglabāt"); }
 QString savePicture() { return QStringLiteral("Saglabāt &attēlu..."); }
-QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo &programmu"); }
+QString restore() { return QStringLiteral("A&tjaunot..."); }
 QString saveAs() { return QStringLiteral("Saglabāt &kā..."); }
 QString quit() { return QStringLiteral("I&ziet"); }
 QString help() { return QStringLiteral("&Palīdzība"); }

@@ -1,29 +1,23 @@
 #include "recovery.h"
 
-#include "platform/safefile.h"
-
 #include <QDir>
 #include <QStandardPaths>
 
 namespace zimo
 {
 
-QString recoveryFilePath()
+namespace
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(folder).filePath(QStringLiteral("iepriekseja_programma.zkf"));
-}
 
-bool worthRecovering(const QString& text) { return !text.trimmed().isEmpty(); }
+QString dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-QString keepRecoveryText(const QString& text)
+} // namespace
+
+QString recoveryFolder() { return QDir(dataFolder()).filePath(QStringLiteral("rezerves")); }
+
+QString oldRecoveryFile()
 {
-    const QString path = recoveryFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // Loading drops the one line end at the end, as it does for program files.
-    return writeFileSafely(path, (text + QStringLiteral("\r\n")).toUtf8());
+    return QDir(dataFolder()).filePath(QStringLiteral("iepriekseja_programma.zkf"));
 }
-
-LoadedProgram readRecoveryText() { return readProgramFile(recoveryFilePath()); }
 
 } // namespace zimo

@@ -169,7 +169,7 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
     return file.commit();
 }
 
-FileBytes readWholeFile(const QString& path)
+FileBytes readWholeFile(const QString& path, qsizetype limit)
 {
     FileSystem& fs = fileSystem();
     const int fd = fs.openRead(QFile::encodeName(path));
@@ -188,6 +188,8 @@ FileBytes readWholeFile(const QString& path)
         if (n == 0)
             break;
         result.bytes.append(chunk.constData(), qsizetype(n));
+        if (limit >= 0 && result.bytes.size() > limit)
+            break;
     }
     fs.close(fd);
     return result;

@@ -1,5 +1,6 @@
 #include "checkrun.h"
 #include "commandline.h"
+#include "console.h"
 #include "headlessrun.h"
 #include "workfolder.h"
 
@@ -15,16 +16,16 @@
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = zimo::programArguments(argc, argv);
+    const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
+        [](const QString& a) { return a.startsWith(QLatin1String("--")); });
+    if (options || arguments.contains(QStringLiteral("-h")))
+        zimo::useParentConsole();
     if (const auto status = zimo::answerInfoOption(arguments))
         return *status;
     if (zimo::wantsCheck(arguments))
         return zimo::runCheck(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
-    const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
-        [](const QString& a) { return a.startsWith(QLatin1String("--")); });
     if (zimo::wantsHeadless(arguments) || options)
         return zimo::runHeadless(arguments);
 

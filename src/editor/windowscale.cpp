@@ -1,6 +1,6 @@
 #include "windowscale.h"
 
-#include <QSettings>
+#include "platform/userdata.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ namespace
 
 const char* const ScaleKey = "scale";
 
-QSettings settings() { return QSettings(QStringLiteral("Zimo"), QStringLiteral("Zimo")); }
+QSettings settings() { return userSettings(); }
 
 bool isStep(int percent)
 {

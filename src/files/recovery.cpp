@@ -1,23 +1,17 @@
 #include "recovery.h"
 
+#include "platform/userdata.h"
+
 #include <QDir>
-#include <QStandardPaths>
 
 namespace zimo
 {
 
-namespace
-{
-
-QString dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
-
-} // namespace
-
-QString recoveryFolder() { return QDir(dataFolder()).filePath(QStringLiteral("rezerves")); }
+QString recoveryFolder() { return QDir(userDataFolder()).filePath(QStringLiteral("rezerves")); }
 
 QString oldRecoveryFile()
 {
-    return QDir(dataFolder()).filePath(QStringLiteral("iepriekseja_programma.zkf"));
+    return QDir(userDataFolder()).filePath(QStringLiteral("iepriekseja_programma.zkf"));
 }
 
 } // namespace zimo

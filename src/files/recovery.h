@@ -5,8 +5,7 @@
 namespace zimo
 {
 
-/// The folder of the recovery history in the user's data folder. The only place that names
-/// the data folder for it, so that a port chooses it here.
+/// The folder of the recovery history in the user's data folder.
 QString recoveryFolder();
 
 /// Where versions before the history kept their single recovery copy; the history takes it

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +16,12 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The recovery history too: tests of other checkouts may run at the same time.
+    QApplication::setApplicationName(
+        QStringLiteral("zimo_editor_tests_%1").arg(QCoreApplication::applicationPid()));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    QDir(data).removeRecursively();
+    return result;
 }

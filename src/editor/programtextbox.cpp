@@ -2,7 +2,9 @@
 
 #include "twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QStyleHints>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -74,6 +76,7 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     // Tab moves the keyboard on to the next control rather than typing a tab.
     setTabChangesFocus(true);
     applyScale();
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ProgramTextBox::steadyCaretOnLongLine);
     // The failing line stays selected after a run, when the box need not have the focus.
     QPalette pal = palette();
     pal.setColor(
@@ -81,6 +84,21 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
         pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
+}
+
+// Qt draws the caret's whole line at every blink; on a very long line that would keep a core
+// busy while the window only waits for the learner. There the caret stands still.
+void ProgramTextBox::steadyCaretOnLongLine()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const bool longLine = textCursor().block().length() > LongLine;
+    if (longLine && hints->cursorFlashTime() > 0) {
+        m_flashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!longLine && m_flashTime > 0) {
+        hints->setCursorFlashTime(m_flashTime);
+        m_flashTime = 0;
+    }
 }
 
 void ProgramTextBox::applyScale()

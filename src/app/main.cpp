@@ -4,8 +4,9 @@
 #include "headlessrun.h"
 #include "workfolder.h"
 
-#include "editor/form1.h"
-#include "editor/qttranslation.h"
+#include "editor/window/form1.h"
+#include "editor/window/qttranslation.h"
+#include "editor/window/windowscaler.h"
 #include "files/programfiles.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     zimo::enterWorkFolder();
     zimo::installLatvianQtTexts(app);
     zimo::Form1 window;
-    window.useStartScale();
+    window.scaler().useStartScale();
     window.show();
     // A program file named on the command line is opened as the menu would open it.
     if (!opened.isEmpty())

@@ -16,6 +16,15 @@
 namespace zimo
 {
 
+namespace
+{
+
+/// The longest time an edit waits before the text goes to the recovery history: at most one
+/// write per half minute while the learner types.
+constexpr int RecoveryDelayMs = 30'000;
+
+} // namespace
+
 ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
     : QObject(parent)
     , m_host(host)
@@ -23,6 +32,9 @@ ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
     , m_history(recoveryFolder())
 {
     m_history.adopt(oldRecoveryFile());
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(RecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProgramFiles::keepEditing);
 }
 
 ProgramFiles::~ProgramFiles() = default;
@@ -166,7 +178,23 @@ void ProgramFiles::tellHistoryFailure(const QString& reason)
     tell(filemsg::recoveryNotKept(shownPath(m_history.folder()), reason));
 }
 
-void ProgramFiles::keepEditing() { tellHistoryFailure(m_history.keep(m_host.programText())); }
+void ProgramFiles::textChanged()
+{
+    if (!m_recoveryTimer.isActive())
+        m_recoveryTimer.start();
+}
+
+void ProgramFiles::keepEditing()
+{
+    m_recoveryTimer.stop();
+    tellHistoryFailure(m_history.keep(m_host.programText()));
+}
+
+void ProgramFiles::keepWaitingEdits()
+{
+    if (m_recoveryTimer.isActive())
+        keepEditing();
+}
 
 void ProgramFiles::keepLeaving()
 {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -52,10 +53,14 @@ public:
     void setNotifier(Notifier notifier);
     const RecoveryHistory& recoveryHistory() const { return m_history; }
 
-    /// Keeps the text being edited as its version in the recovery history, so that a crash
-    /// or a power cut loses nothing older; the window calls it at most every half minute
-    /// while the text changes. A failure is told once per session.
+    /// The program text changed: it goes to the recovery history at most half a minute
+    /// later, so that a crash or a power cut loses no more; later edits do not put it off.
+    void textChanged();
+    /// Keeps the text being edited as its version in the recovery history now. A failure
+    /// is told once per session.
     void keepEditing();
+    /// Keeps edits that are waiting for the half minute to pass, before a run.
+    void keepWaitingEdits();
     /// The text leaves the text box (the window closes, another program comes): it is kept
     /// as a version of its own in the recovery history.
     void keepLeaving();
@@ -131,6 +136,7 @@ private:
     Pending m_pending;
     RecoveryHistory m_history;
     bool m_historyTold = false;
+    QTimer m_recoveryTimer;
     // The windows belong to the host window, which may go first.
     QPointer<SaveDialog> m_saveDialog;
     QPointer<OpenDialog> m_openDialog;

@@ -17,6 +17,9 @@ public:
 
     /// The program text box's text, its lines joined with CR LF.
     virtual QString programText() const = 0;
+    /// Changes the text box's text (lines joined with CR LF) as one edit that undo takes
+    /// back; a text that only grows at its end stays the same program.
+    virtual void setProgramText(const QString& text) = 0;
     /// Puts another program into the text box (lines joined with CR LF) as one edit that
     /// undo takes back. What belonged to the program before goes with it (a run's error mark
     /// and message, stop marks), and the box shows the new text from its first line and

@@ -1,8 +1,8 @@
 #include "restoredialog.h"
 
-#include "editor/twips.h"
 #include "filemessages.h"
 #include "recoveryhistory.h"
+#include "twips.h"
 
 #include <QDate>
 #include <QDialogButtonBox>

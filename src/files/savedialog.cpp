@@ -2,10 +2,10 @@
 
 #include "directorylist.h"
 #include "drivelist.h"
-#include "editor/twips.h"
 #include "filelist.h"
 #include "filemessages.h"
 #include "programfile.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

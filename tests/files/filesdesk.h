@@ -36,6 +36,7 @@ public:
     QWidget window;
 
     QString programText() const override { return text; }
+    void setProgramText(const QString& t) override { text = t; }
     void replaceProgram(const QString& t) override
     {
         text = t;

@@ -58,6 +58,10 @@ QString RecoveryHistory::keep(const QString& text)
 {
     if (text.trimmed().isEmpty() || text == m_lastWritten)
         return {};
+    // Most of the text gone at once (all selected and deleted, something else typed) is a
+    // program let go of by hand: it stays a version of its own rather than being written over.
+    if (text.size() * 2 < m_lastWritten.size())
+        closeVersion();
     const bool fresh = m_current.isEmpty();
     const QString path = fresh ? newVersionPath() : m_current;
     QDir().mkpath(m_folder);

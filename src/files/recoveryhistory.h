@@ -25,7 +25,9 @@ struct RecoveryEntry {
 /// while the learner edits, and closeVersion() ends it when the text leaves the text box
 /// (a new program, another one loaded, the window closed), so the next keep() starts another
 /// version. Each program a learner let go of thus stays one entry, and editing cannot push
-/// it out of the history. Several windows may share the folder.
+/// it out of the history. A text that has lost more than half of the version at once starts
+/// a new version too, so that deleting a program by hand cannot write over it. Several
+/// windows may share the folder.
 class RecoveryHistory
 {
 public:

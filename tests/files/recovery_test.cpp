@@ -54,6 +54,21 @@ TEST_F(History, EditsRewriteOneVersionAndLettingGoStartsTheNext)
     EXPECT_EQ(history.entries().size(), 3);
 }
 
+TEST_F(History, ATextThatLostMostOfTheVersionAtOnceDoesNotWriteOverIt)
+{
+    RecoveryHistory history(folder());
+    const QString program = QStringLiteral("zieds 5,100,100\r\nlenkis 9\r\nuz prieksu 50");
+    history.keep(program);
+    history.keep(program + QStringLiteral("\r\nbiezums 3"));
+    history.keep(program);
+    ASSERT_EQ(history.entries().size(), 1) << "taking a line back out is editing";
+    history.keep(QStringLiteral("x"));
+    history.keep(QStringLiteral("xy"));
+    const QList<RecoveryEntry> entries = history.entries();
+    ASSERT_EQ(firstLines(entries), (QStringList { QStringLiteral("xy"), QStringLiteral("zieds 5,100,100") }));
+    EXPECT_EQ(RecoveryHistory::read(entries[1]).text, program);
+}
+
 TEST_F(History, OnlyTheNewestThirtyStay)
 {
     RecoveryHistory history(folder());

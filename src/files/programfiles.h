@@ -52,6 +52,8 @@ public:
     /// Replaces the message box through which failures are told.
     void setNotifier(Notifier notifier);
     const RecoveryHistory& recoveryHistory() const { return m_history; }
+    /// Tells the user a failure, through the notifier or in a message box that does not wait.
+    void tell(const QString& message) const;
 
     /// The program text changed: it goes to the recovery history at most half a minute
     /// later, so that a crash or a power cut loses no more; later edits do not put it off.
@@ -114,12 +116,10 @@ private:
     void saveOwnFile();
     bool writeProgram(const QString& folder, const QString& name);
     void askToReplaceProgram(const QString& folder, const QString& name);
-    void askToReplacePicture(const QString& path);
     void setProgram(const QString& folder, const QString& name);
     void showSaveDialog();
     SaveDialog& saveDialog();
     OpenDialog& openDialog();
-    void tell(const QString& message) const;
     void tellHistoryFailure(const QString& reason);
 
     ProgramHost& m_host;

@@ -4,13 +4,13 @@
 #include "programfiles.h"
 #include "programhost.h"
 #include "prompts.h"
+#include "savechooser.h"
 #include "savedialog.h"
 
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace zimo
@@ -165,34 +165,10 @@ void ProgramFiles::saveImage()
     if (m_host.isRunning())
         return;
     const QString name = m_name.isEmpty() ? filemsg::pictureDefaultName() : m_name;
-    auto* dialog = new QFileDialog(m_host.hostWindow(), filemsg::pictureCaption(),
-        QDir(m_folder).filePath(name + QStringLiteral(".png")), filemsg::pictureFilter());
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt's own dialog speaks English unless told otherwise; a native one follows the system.
-    dialog->setLabelText(QFileDialog::LookIn, filemsg::pictureLookIn());
-    dialog->setLabelText(QFileDialog::FileName, filemsg::pictureFileName());
-    dialog->setLabelText(QFileDialog::FileType, filemsg::pictureFileType());
-    dialog->setLabelText(QFileDialog::Accept, filemsg::saveButton());
-    dialog->setLabelText(QFileDialog::Reject, filemsg::cancelButton());
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        if (QFileInfo::exists(path))
-            askToReplacePicture(path);
-        else if (!m_host.isRunning())
-            savePicture(path);
-    });
-    dialog->open();
-}
-
-void ProgramFiles::askToReplacePicture(const QString& path)
-{
-    ask(m_host.hostWindow(), filemsg::replacePicture(shownPath(path)),
-        { filemsg::replaceButton(), filemsg::cancelButton() }, [this, path](int answer) {
-            if (answer == 0 && !m_host.isRunning())
-                savePicture(path);
-        });
+    chooseSavePath(m_host,
+        { filemsg::pictureCaption(), filemsg::pictureFilter(), QStringLiteral("png"),
+            filemsg::replacePicture },
+        QDir(m_folder).filePath(name), [this](const QString& path) { savePicture(path); });
 }
 
 bool ProgramFiles::savePicture(const QString& path)

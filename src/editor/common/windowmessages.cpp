@@ -61,6 +61,12 @@ QString load() { return QStringLiteral("&Ielādēt"); }
 QString saveMenu() { return QStringLiteral("&Saglabāt"); }
 QString savePicture() { return QStringLiteral("Saglabāt &attēlu..."); }
 QString restore() { return QStringLiteral("A&tjaunot..."); }
+QString exportMenu() { return QStringLiteral("&Eksportēt"); }
+QString exportPdf() { return QStringLiteral("&PDF..."); }
+QString exportSvg() { return QStringLiteral("&SVG..."); }
+QString exportAnimation() { return QStringLiteral("&Animāciju (GIF)..."); }
+QString print() { return QStringLiteral("&Drukāt..."); }
+QString printPreview() { return QStringLiteral("Drukas p&riekšskatījums"); }
 QString saveAs() { return QStringLiteral("Saglabāt &kā..."); }
 QString quit() { return QStringLiteral("I&ziet"); }
 QString help() { return QStringLiteral("&Palīdzība"); }
@@ -76,6 +82,7 @@ QString zoomOut() { return QStringLiteral("Sa&mazināt"); }
 QString editMenu() { return QStringLiteral("&Labot"); }
 QString undo() { return QStringLiteral("Atsaukt"); }
 QString redo() { return QStringLiteral("Atcelt atsaukšanu"); }
+QString copyDrawing() { return QStringLiteral("Kopēt &zīmējumu"); }
 
 QString helpTitle() { return QStringLiteral("Zimo — palīdzība"); }
 QString helpSearch() { return QStringLiteral("Meklē komandu…"); }

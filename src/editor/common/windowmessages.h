@@ -59,12 +59,19 @@ QString load();
 QString saveMenu();
 QString savePicture();
 QString restore();
+QString exportMenu();
+QString exportPdf();
+QString exportSvg();
+QString exportAnimation();
+QString print();
+QString printPreview();
 QString saveAs();
 QString quit();
 QString help();
 QString editMenu();
 QString undo();
 QString redo();
+QString copyDrawing();
 
 // The help window.
 QString helpTitle();

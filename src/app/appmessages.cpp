@@ -72,4 +72,11 @@ QString stepsTooMany(const QString& value)
     return QStringLiteral("„--max-steps” „%1” ir par lielu skaitli.").arg(value);
 }
 
+QString stepLimitWithoutOption(long long steps)
+{
+    return QStringLiteral("Bez --max-steps izpilde apstājas pēc %1 rindu soļiem; lai ļautu vairāk, "
+                          "norādi --max-steps N.")
+        .arg(steps);
+}
+
 } // namespace zimo::appmsg

@@ -22,5 +22,7 @@ QString missingProgram();
 QString stepsNotANumber(const QString& value);
 QString stepsTooFew(const QString& value);
 QString stepsTooMany(const QString& value);
+/// A run without --max-steps stopped at the bound it had by default.
+QString stepLimitWithoutOption(long long steps);
 
 } // namespace zimo::appmsg

@@ -2,8 +2,8 @@
 
 #include "appmessages.h"
 
+#include "files/programfile.h"
 #include "hints/hints.h"
-#include "platform/safefile.h"
 #include "platform/textcodec.h"
 
 #include <cstdio>
@@ -23,15 +23,14 @@ int runCheck(const QStringList& arguments)
         return 2;
     }
     const QString path = arguments.back();
-    const FileBytes file = readWholeFile(path);
-    if (!file.ok()) {
-        std::fprintf(stderr, "%s\n", appmsg::cannotRead(path, file.problem).toUtf8().constData());
+    const LoadedProgram program = readProgramFile(path);
+    if (!program.ok()) {
+        std::fprintf(stderr, "%s\n", appmsg::cannotRead(path, program.problem).toUtf8().constData());
         return 2;
     }
     // The lines are numbered as a run numbers them: the text with the line end the run
     // adds, split by the work-file rule.
-    const QString text = programTextFromFile(file.bytes);
-    const QStringList lines = splitWorkFileLines(text + QStringLiteral("\r\n"));
+    const QStringList lines = splitWorkFileLines(program.text + QStringLiteral("\r\n"));
     const std::vector<Hint> hints = hintsFor(lines);
     for (const Hint& hint : hints)
         std::printf("%d: %s\n", hint.line, hint.message.toUtf8().constData());

@@ -19,7 +19,8 @@ constexpr const char* Usage = R"(Lietošana:
                               --gif saglabā, kā zīmējums tapa, kā animāciju (GIF),
                               --pdf saglabā zīmējumu un programmas tekstu PDF dokumentā,
                               --trace ieraksta, ko darīja katra rinda,
-                              --max-steps aptur pēc N rindu soļiem (bez tās pēc 10 000 000)
+                              --max-steps aptur pēc N rindu soļiem (bez tās pēc
+                              10 000 000, ar --trace pēc 1 000 000)
   zimo --check PROGRAMMA.zkf  parāda padomus par programmas rindām, to neizpildot
   zimo --help                 parāda šo palīdzību
   zimo --version              parāda Zimo versiju

@@ -10,6 +10,7 @@
 #include "interpreter/machine.h"
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
+#include "files/programfile.h"
 #include "platform/textcodec.h"
 #include "run/runloop.h"
 #include "run/trace.h"
@@ -30,6 +31,8 @@ namespace
 {
 
 constexpr std::int64_t DefaultMaxSteps = 10'000'000;
+/// A traced run writes a line or more per step: an endless program would fill the disk.
+constexpr std::int64_t TracedMaxSteps = 1'000'000;
 
 struct Request {
     QString program;
@@ -38,7 +41,8 @@ struct Request {
     QString gif;
     QString pdf;
     QString trace;
-    std::int64_t maxSteps = DefaultMaxSteps;
+    /// 0 until the command line sets it.
+    std::int64_t maxSteps = 0;
 
     bool wantsRecording() const { return !svg.isEmpty() || !gif.isEmpty() || !pdf.isEmpty(); }
 };
@@ -91,6 +95,13 @@ QString parse(const QStringList& args, Request& request)
         }
     }
     return request.program.isEmpty() ? appmsg::missingProgram() : QString();
+}
+
+std::int64_t stepLimitOf(const Request& request)
+{
+    if (request.maxSteps > 0)
+        return request.maxSteps;
+    return request.trace.isEmpty() ? DefaultMaxSteps : TracedMaxSteps;
 }
 
 // A line on the standard error stream, in UTF-8.
@@ -165,12 +176,12 @@ int runHeadless(const QStringList& arguments)
         complain(appmsg::runUsage());
         return 2;
     }
-    const FileBytes program = readWholeFile(request.program);
+    const LoadedProgram program = readProgramFile(request.program);
     if (!program.ok()) {
         complain(appmsg::cannotRead(request.program, program.problem));
         return 2;
     }
-    const QString text = programTextFromFile(program.bytes);
+    const QString& text = program.text;
 
     std::unique_ptr<OutputFile> traceFile;
     if (!request.trace.isEmpty()) {
@@ -191,7 +202,7 @@ int runHeadless(const QStringList& arguments)
     }
     RunOptions options;
     options.trace = traceFile ? trace.get() : nullptr;
-    options.maxSteps = request.maxSteps;
+    options.maxSteps = stepLimitOf(request);
     RunOutcome outcome;
     // Deeply nested replays recurse; the run gets a stack of its own that is large enough.
     runWithBigStack([&] { outcome = zimet_Click(*machine, text, options); });
@@ -199,6 +210,8 @@ int runHeadless(const QStringList& arguments)
 
     if (outcome.end == RunOutcome::End::Failed)
         complain(outcome.message);
+    if (outcome.stepLimitReached && request.maxSteps == 0)
+        complain(appmsg::stepLimitWithoutOption(options.maxSteps));
     if (!finishOutputs(request, traceFile.get(), *page, recording.get(), text))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;

@@ -1,21 +1,40 @@
 #include "filemessages.h"
 
-#include "platform/textcodec.h"
-
 namespace zimo::filemsg
 {
 
 QString messageTitle() { return QStringLiteral("Zimo"); }
 QString saveCaption() { return QStringLiteral("Saglabāt"); }
 QString openCaption() { return QStringLiteral("Ielādēt"); }
+QString restoreCaption() { return QStringLiteral("Atjaunot programmu"); }
+
+QString restoreExplanation()
+{
+    return QStringLiteral("Šeit ir programmas, kas bija logā, jaunākās augšā. Izvēlētā "
+                          "atvērsies kā jauna programma bez nosaukuma.");
+}
+
+QString recoveryEntry(const QDateTime& time, const QDate& today, const QString& firstLine)
+{
+    const QDate day = time.date();
+    const QString clock = time.toString(QStringLiteral("HH:mm"));
+    const QString when = day == today ? QStringLiteral("šodien %1").arg(clock)
+        : day == today.addDays(-1)    ? QStringLiteral("vakar %1").arg(clock)
+                                      : time.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));
+    return QStringLiteral("%1   %2").arg(when, firstLine);
+}
+
+QString noRecoveryEntries() { return QStringLiteral("Vēl nav nevienas saglabātas versijas."); }
 QString nameLabel() { return QStringLiteral("Faila nosaukums"); }
 QString folderListName() { return QStringLiteral("Mapes"); }
 QString fileListName() { return QStringLiteral("Programmas šajā mapē"); }
 QString saveButton() { return QStringLiteral("Saglabāt"); }
 QString loadButton() { return QStringLiteral("Ielādēt"); }
+QString openButton() { return QStringLiteral("Atvērt"); }
 QString cancelButton() { return QStringLiteral("Atcelt"); }
 QString okButton() { return QStringLiteral("Labi"); }
 QString replaceButton() { return QStringLiteral("Aizstāt"); }
+QString saveElsewhereButton() { return QStringLiteral("Saglabāt ar citu nosaukumu"); }
 QString pictureCaption() { return QStringLiteral("Saglabāt attēlu"); }
 QString pictureFilter() { return QStringLiteral("PNG attēli (*.png)"); }
 QString pictureLookIn() { return QStringLiteral("Mape:"); }
@@ -38,19 +57,44 @@ QString programNotSaved(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
-QString cannotHold(const QString& character, int line)
-{
-    return QStringLiteral("Programmu nevar saglabāt: %1. rindā ir rakstzīme „%2” (%3), ko "
-                          "programmas failā nevar ierakstīt. Nomaini vai izdzēs to un saglabā "
-                          "vēlreiz. Nekas netika mainīts.")
-        .arg(line)
-        .arg(character, codePointText(character));
-}
-
 QString programNotLoaded(const QString& path, const QString& reason)
 {
     return QStringLiteral("Failu „%1” neizdevās ielādēt: %2. Programmas teksts nav mainīts.")
         .arg(path, reason);
+}
+
+QString fileTooLarge(qint64 size, qint64 limit)
+{
+    constexpr qint64 KB = 1024;
+    constexpr qint64 MB = 1024 * KB;
+    // Below ten megabytes a size in kilobytes shows how far it is over the limit.
+    const QString shownSize = size < 10 * MB
+        ? QStringLiteral("%1 KB").arg((size + KB - 1) / KB)
+        : QStringLiteral("%1 MB").arg(QString::number(double(size) / MB, 'f', 1).replace(u'.', u','));
+    return QStringLiteral("fails ir %1 liels, bet programmas fails var būt ne lielāks par %2 KB "
+                          "(%3 MB)")
+        .arg(shownSize)
+        .arg(limit / KB)
+        .arg(limit / MB);
+}
+
+QString workFileName(const QString& name)
+{
+    return QStringLiteral("Nosaukumu „%1” šajā mapē izmanto pati Zimo: šo failu pārraksta katra "
+                          "programmas palaišana vai saglabāšana. Izvēlies citu nosaukumu.")
+        .arg(name);
+}
+
+QString replaceProgram(const QString& fileName)
+{
+    return QStringLiteral("Fails „%1” jau ir. Vai aizstāt to?").arg(fileName);
+}
+
+QString changedOnDisk(const QString& fileName)
+{
+    return QStringLiteral("Fails „%1” ir mainīts, kopš tu to atvēri vai saglabāji (varbūt to "
+                          "mainīja kāds cits vai cits Zimo logs). Ko darīt?")
+        .arg(fileName);
 }
 
 QString noFileChosen() { return QStringLiteral("Vispirms izvēlies sarakstā failu, ko ielādēt."); }
@@ -102,14 +146,14 @@ QString replacePicture(const QString& path)
 
 QString recoveryNotRead(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Iepriekšējo programmu neizdevās atjaunot no faila „%1”: %2. "
+    return QStringLiteral("Programmu neizdevās atjaunot no faila „%1”: %2. "
                           "Programmas teksts nav mainīts.")
         .arg(path, reason);
 }
 
 QString recoveryNotKept(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Programmas rezerves kopiju neizdevās ierakstīt failā „%1”: %2. "
+    return QStringLiteral("Programmas rezerves kopiju neizdevās ierakstīt mapē „%1”: %2. "
                           "Teksts paliek logā; saglabā to, lai tas nepazustu.")
         .arg(path, reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
 
@@ -11,6 +13,13 @@ namespace zimo::filemsg
 // Window and control captions.
 QString messageTitle();
 QString saveCaption();
+QString restoreCaption();
+/// Over the list of kept versions: what they are.
+QString restoreExplanation();
+/// One kept version in the list: when it was written (today, yesterday or the date) and its
+/// first line.
+QString recoveryEntry(const QDateTime& time, const QDate& today, const QString& firstLine);
+QString noRecoveryEntries();
 QString openCaption();
 QString nameLabel();
 /// What a screen reader calls the folder tree and the list of program files.
@@ -18,9 +27,11 @@ QString folderListName();
 QString fileListName();
 QString saveButton();
 QString loadButton();
+QString openButton();
 QString cancelButton();
 QString okButton();
 QString replaceButton();
+QString saveElsewhereButton();
 QString pictureCaption();
 QString pictureFilter();
 QString pictureLookIn();
@@ -53,8 +64,14 @@ QString replaceFile(const QString& path);
 QString workFileNotWritten(const QString& path, const QString& reason);
 /// The program file could not be written; the old file, if any, is as it was.
 QString programNotSaved(const QString& path, const QString& reason);
-/// The text holds a character the program file's code page cannot hold.
-QString cannotHold(const QString& character, int line);
+/// A program file larger than limit is not loaded; fits after a colon.
+QString fileTooLarge(qint64 size, qint64 limit);
+/// name is one of the work files of the folder: the program would be overwritten.
+QString workFileName(const QString& name);
+/// "Fails „NAME.zkf” jau ir. Vai aizstāt to?"
+QString replaceProgram(const QString& fileName);
+/// The program's file changed on disk since this window read or wrote it.
+QString changedOnDisk(const QString& fileName);
 QString programNotLoaded(const QString& path, const QString& reason);
 QString noFileChosen();
 QString nameHasCharacter(QStringView character);

@@ -3,29 +3,32 @@
 #include "filemessages.h"
 #include "platform/safefile.h"
 #include "platform/textcodec.h"
+#include "platform/workfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zimo
 {
 
-ProgramBytes programFileBytes(const QString& text)
+QByteArray programFileBytes(const QString& text)
 {
-    const Encoded encoded = encodeWindows1257(text + QStringLiteral("\r\n"));
-    if (!encoded.ok()) {
-        return { {},
-            filemsg::cannotHold(
-                wholeCharacterAt(text, encoded.badIndex), lineOfIndex(text, encoded.badIndex)) };
-    }
-    return { encoded.bytes, {} };
+    return encodeForFile(text + QStringLiteral("\r\n")).bytes;
 }
 
 LoadedProgram readProgramFile(const QString& path)
 {
-    const FileBytes file = readWholeFile(path);
+    // The size is asked first, so a huge file is never read at all.
+    const QFileInfo before(path);
+    if (before.size() > MaxProgramBytes)
+        return { {}, filemsg::fileTooLarge(before.size(), MaxProgramBytes), {} };
+    const FileBytes file = readWholeFile(path, MaxProgramBytes);
     if (!file.ok())
-        return { {}, file.problem };
-    return { programTextFromFile(file.bytes), {} };
+        return { {}, file.problem, {} };
+    // A file that grew while it was read, or a pipe, is caught by what came.
+    if (file.bytes.size() > MaxProgramBytes)
+        return { {}, filemsg::fileTooLarge(file.bytes.size(), MaxProgramBytes), {} };
+    return { programTextFromFile(file.bytes), {}, stampFile(before, file.bytes) };
 }
 
 QString programFilePath(const QString& folder, const QString& name)
@@ -50,6 +53,18 @@ QString nameProblem(const QString& name)
             return filemsg::nameHasCharacter(QString(c));
     }
     return {};
+}
+
+bool isWorkFile(const QString& folder, const QString& name)
+{
+    const QString file = name + ProgramSuffix.toString();
+    // Windows does not tell capitals from small letters in file names.
+    const bool workName = file.compare(RunWorkFile, Qt::CaseInsensitive) == 0
+        || file.compare(SaveWorkFile, Qt::CaseInsensitive) == 0;
+    if (!workName)
+        return false;
+    const QString here = QDir::current().canonicalPath();
+    return !here.isEmpty() && QFileInfo(folder).canonicalFilePath() == here;
 }
 
 } // namespace zimo

@@ -3,18 +3,15 @@
 #include "commandfile.h"
 #include "filemessages.h"
 #include "opendialog.h"
-#include "platform/rasterpage.h"
-#include "platform/safefile.h"
-#include "programfile.h"
 #include "programhost.h"
+#include "prompts.h"
 #include "recovery.h"
-#include "savechooser.h"
+#include "restoredialog.h"
 #include "savedialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace zimo
 {
@@ -22,28 +19,9 @@ namespace zimo
 namespace
 {
 
-/// How long the text rests after a change before its recovery copy is written.
-constexpr int RecoveryDelayMs = 3000;
-
-// A message box that does not wait: it belongs to the window the learner is working in
-// (the main window or one of the dialogs) and goes away when closed.
-void showMessage(QWidget* window, const QString& message)
-{
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, filemsg::messageTitle(), message, QMessageBox::NoButton, window);
-    box->addButton(filemsg::okButton(), QMessageBox::AcceptRole);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-void bringUp(QWidget& window)
-{
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+/// The longest time an edit waits before the text goes to the recovery history: at most one
+/// write per half minute while the learner types.
+constexpr int RecoveryDelayMs = 30'000;
 
 } // namespace
 
@@ -51,10 +29,12 @@ ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
     : QObject(parent)
     , m_host(host)
     , m_folder(QDir::currentPath())
+    , m_history(recoveryFolder())
 {
+    m_history.adopt(oldRecoveryFile());
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(RecoveryDelayMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProgramFiles::keepForRecovery);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProgramFiles::keepEditing);
 }
 
 ProgramFiles::~ProgramFiles() = default;
@@ -71,73 +51,37 @@ void ProgramFiles::tell(const QString& message) const
     showMessage(active ? active : m_host.hostWindow(), message);
 }
 
-bool ProgramFiles::pagaidu_sagl()
-{
-    const ProgramBytes program = programFileBytes(m_host.programText());
-    if (!program.problem.isEmpty()) {
-        tell(program.problem);
-        return false;
-    }
-    const QString workFile = QDir::current().absoluteFilePath(SaveWorkFile.toString());
-    const QString reason = writeFileSafely(workFile, program.bytes);
-    if (!reason.isEmpty()) {
-        tell(filemsg::workFileNotWritten(shown(workFile), reason));
-        return false;
-    }
-    // The dialog saves these bytes rather than copying "pag.zkf" back: another window
-    // started in the same folder may rewrite that file while the dialog is open.
-    m_pending = program.bytes;
-    return true;
-}
-
 bool ProgramFiles::load_file(const QString& path)
 {
     const LoadedProgram program = readProgramFile(path);
     if (!program.ok()) {
-        tell(filemsg::programNotLoaded(shown(path), program.problem));
+        tell(filemsg::programNotLoaded(shownPath(path), program.problem));
         return false;
     }
-    m_host.setProgramText(program.text);
+    replaceText(program.text, true);
+    m_stamp = program.stamp;
     return true;
 }
 
-bool ProgramFiles::writeProgram(const QString& folder, const QString& name)
+void ProgramFiles::replaceText(const QString& text, bool unchanged)
 {
-    const QString path = programFilePath(folder, name);
-    const QString reason = writeFileSafely(path, m_pending);
-    if (!reason.isEmpty()) {
-        tell(filemsg::programNotSaved(shown(path), reason));
-        return false;
-    }
-    if (m_openDialog && m_openDialog->isVisible())
-        m_openDialog->refresh();
-    return true;
+    keepLeaving();
+    m_host.replaceProgram(text);
+    if (unchanged)
+        m_host.markUnchanged();
 }
 
 void ProgramFiles::setProgram(const QString& folder, const QString& name)
 {
     m_folder = folder;
     m_name = name;
+    if (name.isEmpty())
+        m_stamp = {};
     if (m_saveDialog) {
         m_saveDialog->setFolder(folder);
         m_saveDialog->setName(name);
     }
     emit programNameChanged(name);
-}
-
-void ProgramFiles::saveChosen(const QString& folder, const QString& name)
-{
-    // A learner who types the suffix means the same file as one who does not.
-    const QString bare = programNameOf(name);
-    const QString problem = nameProblem(bare);
-    if (!problem.isEmpty()) {
-        tell(problem);
-        return;
-    }
-    if (!writeProgram(folder, bare))
-        return;
-    setProgram(folder, bare);
-    saveDialog().hide();
 }
 
 void ProgramFiles::loadChosen(const QString& folder, const QString& fileName)
@@ -150,19 +94,10 @@ void ProgramFiles::loadChosen(const QString& folder, const QString& fileName)
     }
     if (!load_file(QDir(folder).filePath(fileName)))
         return;
-    setProgram(folder, programNameOf(fileName));
+    // A work file is rewritten behind the program's back: saving must ask for another name.
+    const QString name = programNameOf(fileName);
+    setProgram(folder, isWorkFile(folder, name) ? QString() : name);
     openDialog().hide();
-}
-
-SaveDialog& ProgramFiles::saveDialog()
-{
-    if (!m_saveDialog) {
-        m_saveDialog = new SaveDialog(m_host.hostWindow());
-        m_saveDialog->setFolder(m_folder);
-        m_saveDialog->setName(m_name);
-        connect(m_saveDialog, &SaveDialog::saveRequested, this, &ProgramFiles::saveChosen);
-    }
-    return *m_saveDialog;
 }
 
 OpenDialog& ProgramFiles::openDialog()
@@ -175,23 +110,13 @@ OpenDialog& ProgramFiles::openDialog()
     return *m_openDialog;
 }
 
-void ProgramFiles::showSaveDialog()
-{
-    SaveDialog& dialog = saveDialog();
-    // Reopened, the dialog offers the program's own name and folder; what was typed into it
-    // and cancelled is gone. While it is open, what is being typed stays.
-    if (!dialog.isVisible()) {
-        dialog.setFolder(m_folder);
-        dialog.setName(m_name);
-    }
-    bringUp(dialog);
-}
-
 void ProgramFiles::jauns_Click()
 {
     if (m_host.isRunning())
         return;
+    keepLeaving();
     m_host.newProgram();
+    m_host.markUnchanged();
     setProgram(m_folder, {});
 }
 
@@ -204,26 +129,9 @@ void ProgramFiles::ieladet_Click()
     bringUp(openDialog());
 }
 
-void ProgramFiles::saglabat_Click()
-{
-    if (m_host.isRunning() || !pagaidu_sagl())
-        return;
-    showSaveDialog();
-}
-
-void ProgramFiles::save_analog_Click()
-{
-    if (m_host.isRunning() || !pagaidu_sagl())
-        return;
-    if (m_name.isEmpty())
-        showSaveDialog();
-    else
-        writeProgram(m_folder, m_name);
-}
-
 void ProgramFiles::iziet_Click()
 {
-    keepForRecovery();
+    keepLeaving();
     QCoreApplication::quit();
 }
 
@@ -233,39 +141,13 @@ void ProgramFiles::palidziba_Click()
         emit helpWanted();
 }
 
-void ProgramFiles::saveImage()
-{
-    if (m_host.isRunning())
-        return;
-    const QString name = m_name.isEmpty() ? filemsg::pictureDefaultName() : m_name;
-    chooseSavePath(m_host,
-        { filemsg::pictureCaption(), filemsg::pictureFilter(), QStringLiteral("png"),
-            filemsg::replacePicture },
-        QDir(m_folder).filePath(name), [this](const QString& path) { savePicture(path); });
-}
-
-bool ProgramFiles::savePicture(const QString& path)
-{
-    const QString reason = m_host.page().savePng(path);
-    if (!reason.isEmpty()) {
-        tell(filemsg::pictureNotSaved(shown(path), reason));
-        return false;
-    }
-    return true;
-}
-
 void ProgramFiles::openAtStart(const QString& path)
 {
     const QFileInfo file(path);
-    if (load_file(file.absoluteFilePath()))
-        setProgram(file.absolutePath(), programNameOf(file.fileName()));
-}
-
-const LoadedProgram& ProgramFiles::previous() const
-{
-    if (!m_previous)
-        m_previous = readRecoveryText();
-    return *m_previous;
+    if (!load_file(file.absoluteFilePath()))
+        return;
+    const QString name = programNameOf(file.fileName());
+    setProgram(file.absolutePath(), isWorkFile(file.absolutePath(), name) ? QString() : name);
 }
 
 bool ProgramFiles::openExample(const QString& path)
@@ -278,48 +160,74 @@ bool ProgramFiles::openExample(const QString& path)
     return true;
 }
 
-bool ProgramFiles::hasRecovery() const
+bool ProgramFiles::openUnnamed(const QString& text, bool unchanged)
 {
-    return previous().ok() && worthRecovering(previous().text);
+    if (m_host.isRunning())
+        return false;
+    replaceText(text, unchanged);
+    // The text is not the named program's: the save button must not write it there.
+    setProgram(m_folder, {});
+    return true;
 }
 
-void ProgramFiles::textChanged() { m_recoveryTimer.start(); }
+void ProgramFiles::tellHistoryFailure(const QString& reason)
+{
+    if (reason.isEmpty() || m_historyTold)
+        return;
+    m_historyTold = true;
+    tell(filemsg::recoveryNotKept(shownPath(m_history.folder()), reason));
+}
 
-void ProgramFiles::keepForRecovery()
+void ProgramFiles::textChanged()
+{
+    if (!m_recoveryTimer.isActive())
+        m_recoveryTimer.start();
+}
+
+void ProgramFiles::keepEditing()
 {
     m_recoveryTimer.stop();
-    const QString text = m_host.programText();
-    // An empty text box must not wipe out a program kept earlier and not yet restored.
-    if (!worthRecovering(text) || text == m_kept)
-        return;
-    // What the last session left must be read before this session's text replaces it.
-    previous();
-    const QString reason = keepRecoveryText(text);
-    if (reason.isEmpty()) {
-        m_kept = text;
-    } else if (!m_recoveryTold) {
-        m_recoveryTold = true;
-        tell(filemsg::recoveryNotKept(shown(recoveryFilePath()), reason));
-    }
+    tellHistoryFailure(m_history.keep(m_host.programText()));
 }
 
-void ProgramFiles::restorePrevious()
+void ProgramFiles::keepWaitingEdits()
+{
+    if (m_recoveryTimer.isActive())
+        keepEditing();
+}
+
+void ProgramFiles::keepLeaving()
+{
+    keepEditing();
+    m_history.closeVersion();
+}
+
+void ProgramFiles::atjaunot_Click()
 {
     if (m_host.isRunning())
         return;
-    const LoadedProgram kept = previous();
+    if (!m_restoreDialog) {
+        m_restoreDialog = new RestoreDialog(m_host.hostWindow());
+        connect(m_restoreDialog, &RestoreDialog::restoreRequested, this,
+            &ProgramFiles::restoreChosen);
+    }
+    // What this window is working on is in the list too.
+    keepEditing();
+    m_restoreDialog->showEntries(m_history.entries());
+    bringUp(*m_restoreDialog);
+}
+
+void ProgramFiles::restoreChosen(const QString& path)
+{
+    if (m_host.isRunning())
+        return;
+    const LoadedProgram kept = RecoveryHistory::read({ path, {}, {} });
     if (!kept.ok()) {
-        tell(filemsg::recoveryNotRead(shown(recoveryFilePath()), kept.problem));
+        tell(filemsg::recoveryNotRead(shownPath(path), kept.problem));
         return;
     }
-    // The text in the box is the learner's work too: it takes the kept text's place, so
-    // restoring again brings it back.
-    const QString current = m_host.programText();
-    if (worthRecovering(current))
-        m_previous->text = current;
-    m_host.setProgramText(kept.text);
-    // The kept text is not the named program's: the save button must not write it there.
-    setProgram(m_folder, {});
+    openUnnamed(kept.text, false);
+    m_restoreDialog->hide();
 }
 
 } // namespace zimo

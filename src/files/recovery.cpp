@@ -1,6 +1,5 @@
 #include "recovery.h"
 
-#include "platform/safefile.h"
 #include "platform/userdata.h"
 
 #include <QDir>
@@ -8,21 +7,11 @@
 namespace zimo
 {
 
-QString recoveryFilePath()
+QString recoveryFolder() { return QDir(userDataFolder()).filePath(QStringLiteral("rezerves")); }
+
+QString oldRecoveryFile()
 {
     return QDir(userDataFolder()).filePath(QStringLiteral("iepriekseja_programma.zkf"));
 }
-
-bool worthRecovering(const QString& text) { return !text.trimmed().isEmpty(); }
-
-QString keepRecoveryText(const QString& text)
-{
-    const QString path = recoveryFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // Loading drops the one line end at the end, as it does for program files.
-    return writeFileSafely(path, (text + QStringLiteral("\r\n")).toUtf8());
-}
-
-LoadedProgram readRecoveryText() { return readProgramFile(recoveryFilePath()); }
 
 } // namespace zimo

@@ -2,12 +2,11 @@
 
 #include "filemessages.h"
 #include "programhost.h"
+#include "prompts.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace zimo
 {
@@ -18,17 +17,11 @@ namespace
 void askToReplace(ProgramHost& host, const SaveKind& kind, const QString& path,
     const std::function<void(const QString&)>& save)
 {
-    auto* box = new QMessageBox(QMessageBox::Question, filemsg::messageTitle(),
-        kind.replaceQuestion(QDir::toNativeSeparators(path)), QMessageBox::NoButton,
-        host.hostWindow());
-    QPushButton* replace = box->addButton(filemsg::replaceButton(), QMessageBox::AcceptRole);
-    box->addButton(filemsg::cancelButton(), QMessageBox::RejectRole);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(box, &QMessageBox::finished, box, [&host, box, replace, path, save] {
-        if (box->clickedButton() == replace && !host.isRunning())
-            save(path);
-    });
-    box->open();
+    ask(host.hostWindow(), kind.replaceQuestion(shownPath(path)),
+        { filemsg::replaceButton(), filemsg::cancelButton() }, [&host, path, save](int answer) {
+            if (answer == 0 && !host.isRunning())
+                save(path);
+        });
 }
 
 } // namespace

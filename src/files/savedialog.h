@@ -12,11 +12,13 @@ namespace zimo
 
 class DirectoryList;
 class DriveList;
+class FileList;
 
 /// The save dialog `Form2` ("Saglabāt"): where a program file goes and what it is called.
 ///
-/// Owns its folder list, drive list and name box. It never blocks the main window, and
-/// closing it only hides it. It writes nothing itself: "Saglabāt" asks for a save with the
+/// Owns its folder list, drive list, name box and the list of the folder's program files,
+/// so that the learner sees which names are taken; a click on a file takes its name. It
+/// never blocks the main window, and closing it only hides it. It writes nothing itself: "Saglabāt" asks for a save with the
 /// chosen folder and name, and whoever saves hides the dialog once the file is written.
 class SaveDialog : public QDialog
 {
@@ -29,6 +31,8 @@ public:
     /// The name box `t_nosauk`: the program name without ".zkf".
     QString name() const;
     void setName(const QString& name);
+    /// Gives the name box the keyboard with its text selected, for another name.
+    void editName();
 
 signals:
     void saveRequested(const QString& folder, const QString& name);
@@ -36,6 +40,10 @@ signals:
 private slots:
     /// Another drive chosen: the folder list moves there.
     void Drive1_Change(const QString& path);
+    /// Another folder chosen: the file list shows it.
+    void Dir1_Change(const QString& path);
+    /// A program file clicked: its name goes into the name box.
+    void File1_Click();
     /// The name changed: "Saglabāt" can be pressed only with a name.
     void t_nosauk_Change(const QString& text);
     /// "Saglabāt" pressed.
@@ -51,6 +59,7 @@ private:
 
     DirectoryList* m_dir;
     DriveList* m_drive;
+    FileList* m_files;
     QLabel* m_label;
     QLineEdit* m_name;
     QPushButton* m_labi;

@@ -77,9 +77,4 @@ QString readBackDiffers() { return QStringLiteral("no faila nolasītais nesakrī
 
 QString pictureNotEncoded() { return QStringLiteral("attēlu neizdevās izveidot"); }
 
-QString cannotEncode(const QString& character)
-{
-    return QStringLiteral("tekstā ir rakstzīme „%1”, ko failā nevar ierakstīt").arg(character);
-}
-
 } // namespace zimo::platformmsg

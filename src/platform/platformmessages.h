@@ -17,7 +17,5 @@ QString fileProtected();
 QString readBackDiffers();
 /// The picture could not be made from the page.
 QString pictureNotEncoded();
-/// The text holds a character that the Baltic code page cannot hold.
-QString cannotEncode(const QString& character);
 
 } // namespace zimo::platformmsg

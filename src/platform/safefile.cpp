@@ -168,7 +168,7 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
     return file.commit();
 }
 
-FileBytes readWholeFile(const QString& path)
+FileBytes readWholeFile(const QString& path, qsizetype limit)
 {
     FileSystem& fs = fileSystem();
     const int fd = fs.openRead(encodePath(path));
@@ -187,6 +187,8 @@ FileBytes readWholeFile(const QString& path)
         if (n == 0)
             break;
         result.bytes.append(chunk.constData(), qsizetype(n));
+        if (limit >= 0 && result.bytes.size() > limit)
+            break;
     }
     fs.close(fd);
     return result;

@@ -62,7 +62,8 @@ struct FileBytes {
     bool ok() const { return problem.isEmpty(); }
 };
 
-/// Reads the whole file at path, every read checked.
-FileBytes readWholeFile(const QString& path);
+/// Reads the whole file at path, every read checked. With a limit, reading stops once more
+/// than limit bytes have come, so a caller that refuses larger files never holds them.
+FileBytes readWholeFile(const QString& path, qsizetype limit = -1);
 
 } // namespace zimo

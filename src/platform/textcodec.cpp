@@ -59,17 +59,6 @@ const Baltic& baltic()
     return table;
 }
 
-bool isUtf8WithLetters(const QByteArray& bytes)
-{
-    const bool nonAscii = std::any_of(
-        bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (!nonAscii)
-        return false;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return !decoder.hasError();
-}
-
 } // namespace
 
 Encoded encodeWindows1257(const QString& text)
@@ -103,10 +92,35 @@ QString decodeWindows1257(const QByteArray& bytes)
     return text;
 }
 
+bool readsAsUtf8(const QByteArray& bytes)
+{
+    const bool nonAscii = std::any_of(
+        bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!nonAscii)
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+FileText encodeForFile(const QString& text)
+{
+    Encoded baltic = encodeWindows1257(text);
+    // Baltic bytes that happen to form UTF-8 letters would be read back as other letters.
+    if (baltic.ok() && !readsAsUtf8(baltic.bytes))
+        return { std::move(baltic.bytes), false };
+    return { text.toUtf8(), true };
+}
+
+QString decodeFromFile(const FileText& file)
+{
+    return file.utf8 ? QString::fromUtf8(file.bytes) : decodeWindows1257(file.bytes);
+}
+
 QString programTextFromFile(const QByteArray& bytes)
 {
     const QString raw
-        = isUtf8WithLetters(bytes) ? QString::fromUtf8(bytes) : decodeWindows1257(bytes);
+        = readsAsUtf8(bytes) ? QString::fromUtf8(bytes) : decodeWindows1257(bytes);
     QStringList lines;
     QString current;
     bool endedWithLineEnd = false;
@@ -145,31 +159,6 @@ QStringList splitWorkFileLines(const QString& text)
     if (start < n)
         lines.append(text.mid(start));
     return lines;
-}
-
-int lineOfIndex(const QString& text, qsizetype index)
-{
-    int line = 1;
-    for (qsizetype i = 0; i < index && i < text.size(); ++i) {
-        if (text[i] == u'\n')
-            ++line;
-    }
-    return line;
-}
-
-QString wholeCharacterAt(const QString& text, qsizetype index)
-{
-    if (text[index].isHighSurrogate() && index + 1 < text.size()
-        && text[index + 1].isLowSurrogate())
-        return text.mid(index, 2);
-    return text.mid(index, 1);
-}
-
-QString codePointText(const QString& character)
-{
-    const QList<uint> codePoints = character.toUcs4();
-    const uint codePoint = codePoints.isEmpty() ? 0 : codePoints.front();
-    return QStringLiteral("U+") + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
 }
 
 } // namespace zimo

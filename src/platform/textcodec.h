@@ -19,6 +19,22 @@ struct Encoded {
 Encoded encodeWindows1257(const QString& text);
 QString decodeWindows1257(const QByteArray& bytes);
 
+/// Text as a file holds it, and in which encoding.
+struct FileText {
+    QByteArray bytes;
+    bool utf8 = false;
+};
+
+/// True when bytes are valid UTF-8 with at least one non-ASCII character: such a file is
+/// read as UTF-8.
+bool readsAsUtf8(const QByteArray& bytes);
+
+/// Text in the Baltic code page when every character fits and the bytes read back as that
+/// code page; else in UTF-8, which holds every character. Nothing is ever refused.
+FileText encodeForFile(const QString& text);
+/// The text of bytes made by encodeForFile.
+QString decodeFromFile(const FileText& file);
+
 /// Program file bytes to program text: Windows-1257, or UTF-8 when the bytes are valid UTF-8
 /// with non-ASCII letters; CR LF, a lone CR and a lone LF each end a line; the one line end
 /// that saving adds at the very end is dropped; lines are joined with CR LF.
@@ -27,13 +43,5 @@ QString programTextFromFile(const QByteArray& bytes);
 /// Splits text by the work-file rule: a line ends at CR, an LF right after it goes with it,
 /// a lone LF is an ordinary character; text after the last CR is a last line.
 QStringList splitWorkFileLines(const QString& text);
-
-/// One line of a text as a user sees it: the 1-based line that holds the character at index.
-int lineOfIndex(const QString& text, qsizetype index);
-
-/// The character at index as the user sees it: both halves of a surrogate pair.
-QString wholeCharacterAt(const QString& text, qsizetype index);
-/// "U+0416": the code point of a character, for a message that names it.
-QString codePointText(const QString& character);
 
 } // namespace zimo

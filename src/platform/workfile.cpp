@@ -9,27 +9,24 @@ namespace zimo
 
 PassedThrough passThroughFile(const QString& path, const QString& text)
 {
-    const Encoded encoded = encodeWindows1257(text);
-    if (!encoded.ok())
-        return { {}, platformmsg::cannotEncode(wholeCharacterAt(text, encoded.badIndex)) };
-    if (QString problem = writeFileSafely(path, encoded.bytes); !problem.isEmpty())
+    const FileText written = encodeForFile(text);
+    if (QString problem = writeFileSafely(path, written.bytes); !problem.isEmpty())
         return { {}, problem };
     const FileBytes back = readWholeFile(path);
     if (!back.ok())
         return { {}, back.problem };
     // Another program (or a second window in the same folder) may have written the file
     // between the two steps; only the text written is run.
-    if (back.bytes != encoded.bytes)
+    if (back.bytes != written.bytes)
         return { {}, platformmsg::readBackDiffers() };
-    return { decodeWindows1257(back.bytes), {} };
+    // Read back in the encoding it was written in, so that names differing only in letters
+    // the code page lacks stay different names.
+    return { decodeFromFile({ back.bytes, written.utf8 }), {} };
 }
 
 QString writeTextFile(const QString& path, const QString& text)
 {
-    const Encoded encoded = encodeWindows1257(text);
-    if (!encoded.ok())
-        return platformmsg::cannotEncode(wholeCharacterAt(text, encoded.badIndex));
-    return writeFileSafely(path, encoded.bytes);
+    return writeFileSafely(path, encodeForFile(text).bytes);
 }
 
 } // namespace zimo

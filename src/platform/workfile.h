@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace zimo
 {
@@ -13,11 +14,15 @@ struct PassedThrough {
     bool ok() const { return problem.isEmpty(); }
 };
 
-/// Writes text to a file in the Baltic code page and reads it back, as the run does with
-/// its work file. What comes back must be byte for byte what was written.
+/// The run's work file in the current folder, which the key recorders mirror the program to.
+inline constexpr QStringView RunWorkFile = u"komandas.zkf";
+
+/// Writes text to a file as encodeForFile() chooses (the Baltic code page, else UTF-8) and
+/// reads it back, as the run does with its work file. What comes back must be byte for byte
+/// what was written.
 PassedThrough passThroughFile(const QString& path, const QString& text);
 
-/// Writes text to path in the Baltic code page, replacing the file only once the new
+/// Writes text to path as encodeForFile() chooses, replacing the file only once the new
 /// content is completely on the disk. Returns an empty string on success, else why it
 /// failed (in Latvian).
 QString writeTextFile(const QString& path, const QString& text);

@@ -1,7 +1,6 @@
 #include "messages.h"
 
 #include "program/numbers.h"
-#include "platform/textcodec.h"
 
 #include <cmath>
 
@@ -121,13 +120,6 @@ QString workFileNotWritten(const QString& name, const QString& reason)
     return QStringLiteral("Darba failu „%1” neizdevās ierakstīt vai nolasīt: %2. "
                           "Programma tiek izpildīta no teksta loga.")
         .arg(name, reason);
-}
-
-QString cannotHoldCharacter(const QString& character)
-{
-    return QStringLiteral("rakstzīmi „%1” (%2) nevar ierakstīt darba failā; nomaini vai "
-                          "izdzēs to.")
-        .arg(character, codePointText(character));
 }
 
 QString angleLabel(double displayAngle)

@@ -38,8 +38,6 @@ QString sineWithoutPeriod();
 QString stoppedByUser();
 /// The work file failed; the run goes on from the text in the window.
 QString workFileNotWritten(const QString& name, const QString& reason);
-/// The line holds a character the work file's code page cannot hold.
-QString cannotHoldCharacter(const QString& character);
 
 /// Status labels under the page.
 QString angleLabel(double displayAngle);

@@ -24,12 +24,6 @@ void loadLines(Machine& m, const QString& text, const RunOptions& options, RunOu
     const QString withEnd = text + QStringLiteral("\r\n");
     QString read = withEnd;
     if (options.workFile) {
-        // A character the work file cannot hold is the learner's to mend, not the file's.
-        const Encoded encoded = encodeWindows1257(text);
-        if (!encoded.ok()) {
-            failAt(lineOfIndex(text, encoded.badIndex),
-                msg::cannotHoldCharacter(wholeCharacterAt(text, encoded.badIndex)));
-        }
         const PassedThrough back = passThroughFile(*options.workFile, withEnd);
         if (back.ok()) {
             read = back.text;
@@ -106,6 +100,7 @@ RunOutcome zimet_Click(Machine& m, const QString& programText, const RunOptions&
         outcome.end = RunOutcome::End::Failed;
         outcome.line = e.line;
         outcome.message = msg::errorAt(e.line, e.reason);
+        outcome.stepLimitReached = session.overStepLimit();
         if (options.trace)
             options.trace->error(e.line, outcome.message);
     } catch (const RunStopped&) {

@@ -41,6 +41,8 @@ struct RunOutcome {
     /// The line the run stopped at, and the message for the user (when it failed).
     int line = 0;
     QString message;
+    /// The run failed because it took more steps than RunOptions::maxSteps.
+    bool stepLimitReached = false;
     /// The work file could not be written or read back exactly; the text was split in
     /// memory. workFileProblem says why.
     bool workFileFailed = false;

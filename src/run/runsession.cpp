@@ -43,6 +43,12 @@ bool RunSession::stopRequested() const
     return m_options.stop && m_options.stop->load(std::memory_order_relaxed);
 }
 
+bool RunSession::overStepLimit() const
+{
+    const std::int64_t limit = m_options.maxSteps;
+    return limit > 0 && (m_steps > limit || m_figureSteps > 10 * limit);
+}
+
 void RunSession::checkStop() const
 {
     if (stopRequested())

@@ -42,6 +42,8 @@ public:
 
     Screen& screen() { return m_screen; }
     bool stopRequested() const;
+    /// True once the run has taken more steps than RunOptions::maxSteps allows.
+    bool overStepLimit() const;
     /// Line steps under way inside one another (loop replays nest them).
     int depth() const { return m_depth; }
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -37,6 +38,12 @@ int main(int argc, char** argv)
     // The remembered scale must come from, and go to, a settings folder of the test's own.
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The recovery history too: tests of other checkouts may run at the same time.
+    QApplication::setApplicationName(
+        QStringLiteral("zimo_editor_tests_%1").arg(QCoreApplication::applicationPid()));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    QDir(data).removeRecursively();
+    return result;
 }

@@ -187,7 +187,8 @@ TEST(RecordingNotices, AWorkFileThatCannotBeWrittenIsToldOnceAndNoLineIsLost)
     QLabel* notice = d.w.statusRow()->zinojums();
     d.sample(0);
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_TRUE(notice->text().contains(u"komandas.zkf")) << notice->text().toStdString();
+    EXPECT_TRUE(d.w.statusRow()->notice().contains(u"komandas.zkf"))
+        << d.w.statusRow()->notice().toStdString();
     EXPECT_TRUE(d.takeMessages().isEmpty()) << "no box takes the keyboard";
     d.w.statusRow()->showNotice(QString());
     d.sample(1);
@@ -204,7 +205,7 @@ TEST(RecordingNotices, AFullLineArrayIsToldWithoutTakingTheKeyboard)
     d.w.machine().program.lineCount = zimo::ProgramState::MaxLines;
     d.sample(1);
     EXPECT_EQ(d.box(), u"uz augsu 1");
-    EXPECT_TRUE(d.w.statusRow()->zinojums()->text().contains(u"1000"));
+    EXPECT_TRUE(d.w.statusRow()->notice().contains(u"1000"));
     EXPECT_TRUE(d.takeMessages().isEmpty());
     d.stepUp();
     EXPECT_EQ(d.w.machine().drawing.turtle.y, 306.5 - 40) << "the next keys still steer";

@@ -144,12 +144,7 @@ TEST(CommandRecorder, WorkFileTroubleNeverCostsText)
     const QString typed = d.text;
     d.take(d.recorder.appendLine(d.text, QStringLiteral("spirale 10,10")));
     EXPECT_EQ(d.text, typed + QStringLiteral("spirale 10,10\r\n"));
-    EXPECT_TRUE(d.last.notice.contains(QStringLiteral("\u0416"))) << d.last.notice.toStdString();
-    EXPECT_EQ(d.workFileText(), u"pa labi 5\r\n") << "the file keeps its last good text";
-
-    d.text.remove(QStringLiteral("\u0416\U0001F600"));
-    d.take(d.recorder.appendLine(d.text, QStringLiteral("stari 30,150,150")));
-    EXPECT_TRUE(d.last.notice.isEmpty());
+    EXPECT_TRUE(d.last.notice.isEmpty()) << "any character goes into the work file";
     EXPECT_EQ(d.workFileText(), d.text);
 
     CommandRecorder lost(d.m.program, QStringLiteral("/nonexistent-folder/komandas.zkf"));

@@ -50,8 +50,10 @@ struct SteeringDesk {
     QString workFileText() const
     {
         QFile file(recorder.workFile());
-        return file.open(QIODevice::ReadOnly) ? zimo::decodeWindows1257(file.readAll())
-                                              : QStringLiteral("<none>");
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("<none>");
+        const QByteArray bytes = file.readAll();
+        return zimo::decodeFromFile({ bytes, zimo::readsAsUtf8(bytes) });
     }
     int inkedPixels() const
     {

@@ -70,8 +70,10 @@ struct WindowDesk {
         for (QChar c : keys) {
             if (c == u'\n')
                 QTest::keyClick(&text(), Qt::Key_Return);
-            else
+            else if (c.unicode() < 0x80)
                 QTest::keyClicks(&text(), QString(c));
+            else // Qt's key table knows only ASCII; a Latvian letter comes as its text.
+                QTest::sendKeyEvent(QTest::Click, &text(), Qt::Key_unknown, QString(c), {});
         }
     }
 

@@ -65,28 +65,24 @@ TEST_F(Failures, AWorkFileThatCannotBeWrittenStopsTheSave)
     EXPECT_FALSE(saveDialog()->isVisible());
 }
 
-TEST_F(Failures, ACharacterTheCodePageCannotHoldIsNamedWithItsLine)
+TEST_F(Failures, AFileOverOneMegabyteIsRefusedWithItsSizeAndNotRead)
 {
-    host.text = QStringLiteral("sakne");
-    saveAs(dir.path(), QStringLiteral("prog"));
-    const QStringList texts = { QStringLiteral("sakne\r\nuz prieksu 5\r\nzieds Ж"),
-        QStringLiteral("a\r\nb\r\n\U0001F600 smaids") };
-    const QStringList characters = { QStringLiteral("Ж"), QStringLiteral("\U0001F600") };
-    const QStringList lines = { QStringLiteral("3. rindā"), QStringLiteral("3. rindā") };
-    for (int i = 0; i < texts.size(); ++i) {
-        messages.clear();
-        host.text = texts[i];
-        files->save_analog_Click();
-        files->saglabat_Click();
-        ASSERT_EQ(messages.size(), 2);
-        EXPECT_TRUE(messages[0].contains(QStringLiteral("„%1”").arg(characters[i])))
-            << messages[0].toStdString();
-        EXPECT_TRUE(messages[0].contains(lines[i])) << messages[0].toStdString();
-        EXPECT_EQ(host.text, texts[i]);
-        EXPECT_FALSE(saveDialog()->isVisible());
-    }
-    EXPECT_EQ(bytesOf(path(QStringLiteral("prog.zkf"))), QByteArray("sakne\r\n"));
-    EXPECT_EQ(bytesOf(path(QStringLiteral("pag.zkf"))), QByteArray("sakne\r\n"));
+    write(path(QStringLiteral("liels.zkf")), QByteArray(3 * 1024 * 1024 + 5, 'x'));
+    write(path(QStringLiteral("lielaks.zkf")), QByteArray(20 * 1024 * 1024, 'x'));
+    write(path(QStringLiteral("tiesi.zkf")), QByteArray(zimo::MaxProgramBytes, 'x'));
+    host.text = QStringLiteral("mans darbs");
+    load(dir.path(), QStringLiteral("liels.zkf"));
+    files->openAtStart(path(QStringLiteral("lielaks.zkf")));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains(u"3073 KB")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[1].contains(u"20,0 MB")) << messages[1].toStdString();
+    EXPECT_TRUE(messages[1].contains(u"1024 KB (1 MB)")) << messages[1].toStdString();
+    EXPECT_EQ(host.text, QStringLiteral("mans darbs"));
+    EXPECT_TRUE(files->programName().isEmpty());
+
+    load(dir.path(), QStringLiteral("tiesi.zkf"));
+    EXPECT_EQ(messages.size(), 2) << "a file of exactly the limit loads";
+    EXPECT_EQ(host.text.size(), zimo::MaxProgramBytes);
 }
 
 TEST_F(Failures, LoadingWhatCannotBeReadKeepsTheText)

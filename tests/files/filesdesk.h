@@ -3,6 +3,7 @@
 #include "files/opendialog.h"
 #include "files/programfiles.h"
 #include "files/programhost.h"
+#include "files/recovery.h"
 #include "files/savedialog.h"
 #include "platform/rasterpage.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,13 +27,23 @@ class FakeHost : public zimo::ProgramHost
 {
 public:
     QString text;
+    /// The text when the file operations last said it was saved.
+    QString savedText;
     bool running = false;
     int newPrograms = 0;
+    int replaced = 0;
     std::unique_ptr<zimo::RasterPage> pagePtr = std::make_unique<zimo::RasterPage>();
     QWidget window;
 
     QString programText() const override { return text; }
     void setProgramText(const QString& t) override { text = t; }
+    void replaceProgram(const QString& t) override
+    {
+        text = t;
+        ++replaced;
+    }
+    void markUnchanged() override { savedText = text; }
+    bool unsaved() const { return text != savedText; }
     bool isRunning() const override { return running; }
     void newProgram() override
     {
@@ -56,6 +68,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        QDir(zimo::recoveryFolder()).removeRecursively();
         QDir::setCurrent(dir.path());
         files = std::make_unique<zimo::ProgramFiles>(host, nullptr);
         files->setNotifier([this](const QString& m) { messages.append(m); });
@@ -63,6 +76,7 @@ protected:
     void TearDown() override
     {
         files.reset();
+        QDir(zimo::recoveryFolder()).removeRecursively();
         QDir::setCurrent(oldCurrent);
     }
 
@@ -96,6 +110,30 @@ protected:
         in<QLineEdit>(d, "t_nosauk")->setText(name);
         in<QPushButton>(d, "labi")->click();
     }
+    // The question box open over window, answered with the button that reads answer.
+    static bool answer(QWidget* window, const QString& button)
+    {
+        for (auto* box : window->findChildren<QMessageBox*>()) {
+            if (!box->isVisible())
+                continue;
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == button) {
+                    b->click();
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    static QString question(QWidget* window)
+    {
+        for (auto* box : window->findChildren<QMessageBox*>()) {
+            if (box->isVisible())
+                return box->text();
+        }
+        return {};
+    }
+
     // Menu "Ielādēt", then the dialog's folder, file and button.
     void load(const QString& folder, const QString& fileName)
     {

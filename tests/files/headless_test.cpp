@@ -23,11 +23,11 @@ struct Headless : testing::Test {
         ASSERT_TRUE(program.open(QIODevice::WriteOnly));
         program.write("atkartot 500\r\nuz prieksu 1\r\nlenkis pa labi 1\r\nbeigas\r\n");
     }
-    void run(const QStringList& arguments)
+    void run(const QStringList& arguments, int timeoutMs = 20000)
     {
         QProcess zimo;
         zimo.start(QStringLiteral(ZIMO_EXECUTABLE), arguments);
-        ASSERT_TRUE(zimo.waitForFinished(20000));
+        ASSERT_TRUE(zimo.waitForFinished(timeoutMs));
         status = zimo.exitStatus() == QProcess::NormalExit ? zimo.exitCode() : -1;
         errors = QString::fromUtf8(zimo.readAllStandardError());
         output = zimo.readAllStandardOutput();
@@ -101,6 +101,46 @@ TEST_F(Headless, ACheckOfAFileThatCannotBeReadSaysWhyInLatvian)
     run({ QStringLiteral("--check"), dir.path() });
     EXPECT_EQ(status, 2);
     EXPECT_TRUE(errors.contains(u"tā ir mape, nevis fails")) << errors.toStdString();
+}
+
+TEST_F(Headless, ATracedEndlessRunStopsAtAMillionStepsAndNamesTheOption)
+{
+    QFile endless(path("endless.zkf"));
+    ASSERT_TRUE(endless.open(QIODevice::WriteOnly));
+    endless.write("a\r\nuz prieksu 1\r\niet uz a\r\n");
+    endless.close();
+    // A million steps take a while, longer still under the sanitizers.
+    run({ QStringLiteral("--run"), path("endless.zkf"), QStringLiteral("--trace"),
+            QStringLiteral("/dev/null") },
+        180000);
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(errors.contains(u"izpildīja 1000000 soļu")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"--max-steps")) << errors.toStdString();
+
+    run({ QStringLiteral("--run"), path("endless.zkf"), QStringLiteral("--trace"),
+        QStringLiteral("/dev/null"), QStringLiteral("--max-steps"), QStringLiteral("50") });
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(errors.contains(u"izpildīja 50 soļu")) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(u"Bez --max-steps")) << "the user chose the limit";
+}
+
+TEST_F(Headless, AnyCharacterRunsAndAHugeFileIsRefused)
+{
+    QFile program(path("burti.zkf"));
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.write(QStringLiteral("procedura Ж\r\nuz prieksu 5\r\nproceduras beigas\r\nЖ 😀\r\n")
+                      .toUtf8());
+    program.close();
+    run({ QStringLiteral("--run"), path("burti.zkf") });
+    EXPECT_EQ(status, 0) << errors.toStdString();
+
+    QFile huge(path("liels.zkf"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(QByteArray(2 * 1024 * 1024, 'x'));
+    huge.close();
+    run({ QStringLiteral("--run"), path("liels.zkf") });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"2048 KB")) << errors.toStdString();
 }
 
 TEST_F(Headless, OnAFullDiskNoCutOffTraceOrPictureIsLeft)

@@ -20,17 +20,19 @@ TEST_F(SaveLoad, SaveThenLoadGivesBackExactlyTheSavedText)
             "ja x>200 tad biezums 5 \r\n  Ābele, ēna, čūska, šķūnis, žogs, ņaud, ģimene"),
         QString(),
     };
-    for (const QString& text : texts) {
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString& text = texts[i];
+        const QString name = QStringLiteral("darbs%1").arg(i);
         host.text = text;
-        saveAs(dir.path(), QStringLiteral("darbs"));
+        saveAs(dir.path(), name);
         files->jauns_Click();
         ASSERT_TRUE(host.text.isEmpty());
-        load(dir.path(), QStringLiteral("darbs.zkf"));
+        load(dir.path(), name + QStringLiteral(".zkf"));
         EXPECT_EQ(host.text, text);
         // A second round must not grow the program by a line either.
         files->save_analog_Click();
         host.text = QStringLiteral("other");
-        load(dir.path(), QStringLiteral("darbs.zkf"));
+        load(dir.path(), name + QStringLiteral(".zkf"));
         EXPECT_EQ(host.text, text);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
@@ -45,6 +47,41 @@ TEST_F(SaveLoad, FileHoldsBalticBytesWithCrLfAndGoesThroughTheWorkFile)
     EXPECT_EQ(bytesOf(path(QStringLiteral("pag.zkf"))), expected);
     EXPECT_FALSE(saveDialog()->isVisible());
     EXPECT_EQ(files->programName(), QStringLiteral("burti"));
+}
+
+TEST_F(SaveLoad, ATextTheCodePageCannotHoldIsSavedInUtf8AndReopensUnchanged)
+{
+    const QString text = QStringLiteral("sakne\r\nuz prieksu 5\r\nzieds Ж\r\nā 😀 smaids");
+    host.text = text;
+    saveAs(dir.path(), QStringLiteral("visur"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(bytesOf(path(QStringLiteral("visur.zkf"))), (text + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_EQ(bytesOf(path(QStringLiteral("pag.zkf"))), (text + QStringLiteral("\r\n")).toUtf8());
+    host.text = QStringLiteral("cits");
+    load(dir.path(), QStringLiteral("visur.zkf"));
+    EXPECT_EQ(host.text, text);
+}
+
+TEST_F(SaveLoad, OnlyAWrittenOrLoadedTextCountsAsSaved)
+{
+    host.text = QStringLiteral("biezums 3");
+    EXPECT_TRUE(host.unsaved());
+    files->saglabat_Click();
+    // The text changes while the dialog is open: the file gets the text of before.
+    host.text = QStringLiteral("biezums 4");
+    in<QLineEdit>(saveDialog(), "t_nosauk")->setText(QStringLiteral("vecs"));
+    in<QPushButton>(saveDialog(), "labi")->click();
+    EXPECT_EQ(bytesOf(path(QStringLiteral("vecs.zkf"))), QByteArray("biezums 3\r\n"));
+    EXPECT_TRUE(host.unsaved());
+    files->save_analog_Click();
+    EXPECT_FALSE(host.unsaved());
+
+    host.text = QStringLiteral("cits");
+    load(dir.path(), QStringLiteral("vecs.zkf"));
+    EXPECT_FALSE(host.unsaved());
+    host.text = QStringLiteral("mainīts");
+    files->jauns_Click();
+    EXPECT_FALSE(host.unsaved()) << "an empty new program has nothing to lose";
 }
 
 TEST_F(SaveLoad, SaveButtonAsksForANameOnlyWhileThereIsNone)

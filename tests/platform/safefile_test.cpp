@@ -174,8 +174,34 @@ TEST_F(SafeFile, TheWorkFileMustGiveBackExactlyWhatWasWritten)
     EXPECT_EQ(passThroughFile(path("komandas.zkf"), text).problem, u"diskā nepietiek vietas");
     EXPECT_EQ(bytesOf(path("komandas.zkf")), encodeWindows1257(text).bytes)
         << "the last good work file stays";
+}
 
-    EXPECT_TRUE(writeTextFile(path("komandas.zkf"), QStringLiteral("Ж")).contains(u"„Ж”"));
+TEST_F(SafeFile, AWorkFileTakesEveryCharacterAndKeepsNamesApart)
+{
+    // Ж and Ф have no place in the Baltic code page; as "?" they would become one name.
+    const QString text = QStringLiteral("no Ж=1 lidz 3\r\nno Ф=1 lidz 5 😀\r\n");
+    const PassedThrough back = passThroughFile(path("komandas.zkf"), text);
+    ASSERT_TRUE(back.ok()) << back.problem.toStdString();
+    EXPECT_EQ(back.text, text);
+    EXPECT_EQ(bytesOf(path("komandas.zkf")), text.toUtf8());
+
+    EXPECT_EQ(writeTextFile(path("komandas.zkf"), QStringLiteral("Ж")), QString());
+    EXPECT_EQ(bytesOf(path("komandas.zkf")), QStringLiteral("Ж").toUtf8());
+    EXPECT_EQ(writeTextFile(path("komandas.zkf"), QStringLiteral("ā")), QString());
+    EXPECT_EQ(bytesOf(path("komandas.zkf")), QByteArray("\xE2")) << "Baltic when it fits";
+}
+
+TEST_F(SafeFile, ALimitStopsReadingSoonAfterIt)
+{
+    QFile big(path("big.zkf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(1 << 20, 'x'));
+    big.close();
+    const FileBytes head = readWholeFile(path("big.zkf"), 1000);
+    EXPECT_TRUE(head.ok());
+    EXPECT_GT(head.bytes.size(), 1000);
+    EXPECT_LT(head.bytes.size(), 1 << 20) << "a chunk past the limit, not the whole file";
+    EXPECT_EQ(readWholeFile(path("prog.zkf"), 1000).bytes, oldBytes);
 }
 
 TEST(FileReasons, EveryCauseAChildMeetsHasItsOwnLatvianText)

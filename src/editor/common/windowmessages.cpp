@@ -7,7 +7,11 @@ namespace zimo::windowmsg
 
 QString title() { return QStringLiteral("Zimo"); }
 
-QString titleWithProgram(const QString& name) { return QStringLiteral("Zimo – ") + name; }
+QString titleFor(const QString& name, bool unsaved)
+{
+    const QString title = name.isEmpty() ? QStringLiteral("Zimo") : QStringLiteral("Zimo – ") + name;
+    return unsaved ? title + QStringLiteral(" *") : title;
+}
 
 QString newPage() { return QStringLiteral("Jauna lapa"); }
 QString save() { return QStringLiteral("Saglabāt"); }
@@ -74,13 +78,13 @@ QString newProgram() { return QStringLiteral("&Jauns"); }
 QString load() { return QStringLiteral("&Ielādēt"); }
 QString saveMenu() { return QStringLiteral("&Saglabāt"); }
 QString savePicture() { return QStringLiteral("Saglabāt &attēlu..."); }
+QString restore() { return QStringLiteral("A&tjaunot..."); }
 QString exportMenu() { return QStringLiteral("&Eksportēt"); }
 QString exportPdf() { return QStringLiteral("&PDF..."); }
 QString exportSvg() { return QStringLiteral("&SVG..."); }
 QString exportAnimation() { return QStringLiteral("&Animāciju (GIF)..."); }
 QString print() { return QStringLiteral("&Drukāt..."); }
 QString printPreview() { return QStringLiteral("Drukas p&riekšskatījums"); }
-QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo &programmu"); }
 QString saveAs() { return QStringLiteral("Saglabāt &kā..."); }
 QString quit() { return QStringLiteral("I&ziet"); }
 QString help() { return QStringLiteral("&Palīdzība"); }

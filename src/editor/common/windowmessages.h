@@ -8,8 +8,9 @@ namespace zimo::windowmsg
 {
 
 QString title();
-/// "Zimo – name" for a program that has a name.
-QString titleWithProgram(const QString& name);
+/// "Zimo – name" for a program that has a name, "Zimo" for one without; a star after it
+/// while the text has changes no file holds.
+QString titleFor(const QString& name, bool unsaved);
 
 // Toolbar tooltips, in the order of the buttons.
 QString newPage();
@@ -58,13 +59,13 @@ QString newProgram();
 QString load();
 QString saveMenu();
 QString savePicture();
+QString restore();
 QString exportMenu();
 QString exportPdf();
 QString exportSvg();
 QString exportAnimation();
 QString print();
 QString printPreview();
-QString restorePrevious();
 QString saveAs();
 QString quit();
 QString help();

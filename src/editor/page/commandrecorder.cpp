@@ -4,7 +4,6 @@
 
 #include "program/keywords.h"
 #include "program/numbers.h"
-#include "platform/textcodec.h"
 #include "platform/workfile.h"
 #include "program/programstate.h"
 #include "turtle/turtle.h"
@@ -50,9 +49,6 @@ Recorded CommandRecorder::atjauno_komandas(const QString& text)
 QString CommandRecorder::mirror(const QString& text) const
 {
     const QString fileName = QFileInfo(m_workFile).fileName();
-    const Encoded encoded = encodeWindows1257(text);
-    if (!encoded.ok())
-        return recordingmsg::workFileCannotHold(fileName, wholeCharacterAt(text, encoded.badIndex));
     const QString failure = writeTextFile(m_workFile, text);
     return failure.isEmpty() ? QString() : recordingmsg::workFileNotWritten(fileName, failure);
 }

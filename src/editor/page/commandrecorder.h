@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/workfile.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -39,9 +41,7 @@ struct StepCommands {
 class CommandRecorder
 {
 public:
-    static constexpr QStringView DefaultWorkFile = u"komandas.zkf";
-
-    explicit CommandRecorder(ProgramState& program, QString workFile = DefaultWorkFile.toString());
+    explicit CommandRecorder(ProgramState& program, QString workFile = RunWorkFile.toString());
 
     const QString& workFile() const { return m_workFile; }
     /// The display angle last written as a "lenkis " line; nothing until the first one.

@@ -16,13 +16,6 @@ QString workFileNotWritten(const QString& fileName, const QString& reason)
         .arg(fileName, reason);
 }
 
-QString workFileCannotHold(const QString& fileName, const QString& character)
-{
-    return QStringLiteral("Rinda pievienota teksta logā, bet darba failā „%1” nevar ierakstīt "
-                          "rakstzīmi „%2”, tāpēc fails netika atjaunots.")
-        .arg(fileName, character);
-}
-
 QString colourCaption(int number) { return QStringLiteral("%1.krāsa").arg(number); }
 
 } // namespace zimo::recordingmsg

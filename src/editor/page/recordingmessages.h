@@ -11,9 +11,6 @@ namespace zimo::recordingmsg
 QString lineArrayFull();
 /// The line went into the text box, but the work file could not be rewritten.
 QString workFileNotWritten(const QString& fileName, const QString& reason);
-/// The line went into the text box, but the text holds a character the work file's code
-/// page cannot hold.
-QString workFileCannotHold(const QString& fileName, const QString& character);
 /// Caption of the colour preview: "5.krāsa".
 QString colourCaption(int number);
 

@@ -18,12 +18,15 @@ namespace
 /// How long typing must pause before the typed line's hints replace the help row.
 constexpr int TypingPauseMs = 900;
 
+// The analysis reads no further than a program line can usefully go.
+QString analysedPart(const QTextBlock& block) { return block.text().left(LongLine); }
+
 QStringList linesOf(const QTextDocument& document)
 {
     QStringList lines;
     lines.reserve(document.blockCount());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        lines.append(block.text());
+        lines.append(analysedPart(block));
     return lines;
 }
 
@@ -80,9 +83,10 @@ void HintPresenter::textChanged(int position, int removed, int added)
         analyseAll();
     } else {
         const int n = first.blockNumber() + 1;
-        if (known[n - 1] == first.text())
+        const QString line = analysedPart(first);
+        if (known[n - 1] == line)
             return;
-        if (m_tracker.changeLine(n, first.text()))
+        if (m_tracker.changeLine(n, line))
             m_highlighter->setProcedures(m_tracker.facts().procedures);
     }
     showMarks();
@@ -142,6 +146,9 @@ bool HintPresenter::applyProposal()
     // place before it stay as they were.
     const QTextBlock block = m_box->document()->findBlockByNumber(n - 1);
     const QString old = block.text();
+    // The proposal was made from the line's analysed part; it would cut the rest off.
+    if (old.size() > LongLine)
+        return false;
     qsizetype head = 0;
     while (head < old.size() && head < proposal.size() && old[head] == proposal[head])
         ++head;

@@ -1,6 +1,7 @@
 #include "keywordhighlighter.h"
 
 #include "editor/common/contrast.h"
+#include "programtextbox.h"
 
 namespace zimo
 {
@@ -54,7 +55,8 @@ QTextCharFormat KeywordHighlighter::formatOf(SpanKind kind)
 
 void KeywordHighlighter::highlightBlock(const QString& text)
 {
-    for (const Span& span : readLine(text, m_procedures).spans)
+    // Colours stop where the analysis does; the rest of a very long line stays plain.
+    for (const Span& span : readLine(text.left(LongLine), m_procedures).spans)
         setFormat(int(span.start), int(span.length), formatOf(span.kind));
 }
 

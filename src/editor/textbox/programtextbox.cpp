@@ -3,7 +3,9 @@
 #include "editor/common/contrast.h"
 #include "files/twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QStyleHints>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -75,6 +77,7 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     // Tab moves the keyboard on to the next control rather than typing a tab.
     setTabChangesFocus(true);
     applyScale();
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ProgramTextBox::steadyCaretOnLongLine);
     // The failing line stays selected after a run, when the box need not have the focus.
     QPalette pal = palette();
     pal.setColor(
@@ -82,6 +85,21 @@ ProgramTextBox::ProgramTextBox(QRect geometry, QWidget* parent)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
         pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
+}
+
+// Qt draws the caret's whole line at every blink; on a very long line that would keep a core
+// busy while the window only waits for the learner. There the caret stands still.
+void ProgramTextBox::steadyCaretOnLongLine()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const bool longLine = textCursor().block().length() > LongLine;
+    if (longLine && hints->cursorFlashTime() > 0) {
+        m_flashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!longLine && m_flashTime > 0) {
+        hints->setCursorFlashTime(m_flashTime);
+        m_flashTime = 0;
+    }
 }
 
 void ProgramTextBox::applyScale()
@@ -114,6 +132,13 @@ void ProgramTextBox::setProgramText(const QString& text)
     cursor.setPosition(int(change.from + change.removed), QTextCursor::KeepAnchor);
     cursor.insertText(change.inserted);
     cursor.endEditBlock();
+}
+
+void ProgramTextBox::showStart()
+{
+    setTextCursor(QTextCursor(document()));
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
 }
 
 void ProgramTextBox::showLastLine()

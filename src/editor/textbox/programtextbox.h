@@ -7,6 +7,10 @@
 namespace zimo
 {
 
+/// A line longer than this is analysed and coloured only that far, gets no proposal put in
+/// place, and keeps the caret from blinking: the window must stay idle whatever is pasted.
+inline constexpr int LongLine = 4000;
+
 /// What turns one text into another: removed characters from from on, inserted in their place.
 struct TextChange {
     qsizetype from = 0;
@@ -38,6 +42,9 @@ public:
     /// edit that undo takes back; the undo history stays.
     void setProgramText(const QString& text);
 
+    /// Puts the caret at the very beginning and shows the text from its first line and
+    /// column, for a program that has just come into the box.
+    void showStart();
     /// Scrolls the last line into view, for a line just appended; the caret stays where it
     /// stood (at the end when it stood there).
     void showLastLine();
@@ -75,10 +82,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void steadyCaretOnLongLine();
     void scrollToLine(int line);
     void showDecorations();
 
     int m_runLine = 0;
+    /// The caret's blinking time while a long line holds it still; 0 while it blinks.
+    int m_flashTime = 0;
     int m_leftMargin = 0;
     int m_bottomMargin = 0;
     QList<int> m_markedLines;

@@ -151,6 +151,8 @@ void EditorActions::connectButtons()
         if (running())
             return;
         Command4_Click(m_parts.machine.program);
+        // Undo brings the text back; the recovery history keeps it even after the undo is gone.
+        emit textClearing();
         m_parts.program.setProgramText(QString());
     });
 }

@@ -75,6 +75,9 @@ public:
 signals:
     /// The machine changed outside a run; the window shows it.
     void machineChanged();
+    /// The text box is about to be emptied by its clearing button; the text goes to the
+    /// recovery history first.
+    void textClearing();
 
 private:
     void connectButtons();

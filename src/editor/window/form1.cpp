@@ -32,6 +32,7 @@
 #include "files/programfiles.h"
 #include "files/twips.h"
 #include "platform/rasterpage.h"
+#include "platform/workfile.h"
 #include "interpreter/machine.h"
 #include "program/messages.h"
 #include "interpreter/reset.h"
@@ -43,13 +44,6 @@
 
 namespace zimo
 {
-
-namespace
-{
-
-constexpr QStringView WorkFileName = u"komandas.zkf";
-
-} // namespace
 
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent)
@@ -124,9 +118,10 @@ void Form1::connectParts()
     connect(m_run.get(), &RunController::frameReady, this, &Form1::showFrame);
     connect(m_run.get(), &RunController::finished, this, &Form1::showRunEnd);
     connect(ieraksti(), &QPlainTextEdit::textChanged, m_files, &ProgramFiles::textChanged);
-    connect(m_files, &ProgramFiles::programNameChanged, this, [this](const QString& name) {
-        setWindowTitle(name.isEmpty() ? windowmsg::title() : windowmsg::titleWithProgram(name));
-    });
+    connect(m_files, &ProgramFiles::programNameChanged, this, &Form1::showTitle);
+    connect(ieraksti()->document(), &QTextDocument::modificationChanged, this, &Form1::showTitle);
+    // Emptying the box by hand keeps it modified, yet leaves nothing unsaved.
+    connect(ieraksti(), &QPlainTextEdit::textChanged, this, &Form1::showTitle);
     // An example starts on a clean page, so Run shows exactly what it draws.
     connect(m_menus->piemeri(), &ExamplesMenu::exampleOpened, this, [this] {
         Command2_Click(m_machine->drawing);
@@ -157,6 +152,7 @@ void Form1::connectActions()
             m_view->fullScreen().setOn(false);
     });
     connect(m_actions, &EditorActions::machineChanged, this, &Form1::updatePage);
+    connect(m_actions, &EditorActions::textClearing, m_files, &ProgramFiles::keepLeaving);
     connect(&m_menus->history(), &ProgramHistory::stepped, m_actions, &EditorActions::textStepped);
     connect(m_files, &ProgramFiles::helpWanted, m_helpLauncher, &HelpLauncher::open);
     connect(m_helpLauncher, &HelpLauncher::insertWanted, m_actions, &EditorActions::insertLine);
@@ -175,6 +171,31 @@ void Form1::setProgramText(const QString& text)
     ieraksti()->setProgramText(text);
 }
 
+void Form1::replaceProgram(const QString& text)
+{
+    forgetProgram();
+    ieraksti()->setProgramText(text);
+    ieraksti()->showStart();
+}
+
+void Form1::markUnchanged() { ieraksti()->document()->setModified(false); }
+
+void Form1::forgetProgram()
+{
+    if (m_runActions)
+        m_runActions->marks().clear();
+    hints().clearRunError();
+    statusRow()->showNotice(QString());
+}
+
+void Form1::showTitle()
+{
+    // An empty box holds nothing to lose, whatever was typed and deleted before.
+    const QTextDocument& document = *ieraksti()->document();
+    const bool unsaved = document.isModified() && !document.isEmpty();
+    setWindowTitle(windowmsg::titleFor(m_files->programName(), unsaved));
+}
+
 bool Form1::isRunning() const { return m_run->isRunning(); }
 
 void Form1::newProgram()
@@ -182,8 +203,10 @@ void Form1::newProgram()
     if (isRunning())
         return;
     m_machine->program.clearLines();
+    forgetProgram();
     // An edit, not a wipe: undo brings the program back.
     ieraksti()->setProgramText(QString());
+    ieraksti()->showStart();
     sakums(*m_machine);
     updatePage();
 }
@@ -226,10 +249,11 @@ void Form1::startRun(bool firstStepOnly)
 {
     if (isRunning())
         return;
-    m_files->keepForRecovery();
+    // Edits still waiting for the half minute go to the recovery history before the run.
+    m_files->keepWaitingEdits();
     m_keys->releaseWaiting();
     hints().clearRunError();
-    m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
+    m_run->start(programText(), RunOptions { RunWorkFile.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);
 }
@@ -258,7 +282,7 @@ void Form1::showRunEnd(const RunOutcome& outcome)
     if (outcome.workFileFailed && !m_workFileTold) {
         m_workFileTold = true;
         tell(QMessageBox::Information,
-            msg::workFileNotWritten(WorkFileName.toString(), outcome.workFileProblem));
+            msg::workFileNotWritten(RunWorkFile.toString(), outcome.workFileProblem));
     }
     if (outcome.end == RunOutcome::End::Failed) {
         ieraksti()->selectLine(outcome.line);
@@ -272,7 +296,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     m_closing = true;
     m_run->stopAndWait();
-    m_files->keepForRecovery();
+    m_files->keepLeaving();
     event->accept();
 }
 

@@ -47,6 +47,8 @@ public:
     // ProgramHost
     QString programText() const override;
     void setProgramText(const QString& text) override;
+    void replaceProgram(const QString& text) override;
+    void markUnchanged() override;
     bool isRunning() const override;
     void newProgram() override;
     const RasterPage& page() const override;
@@ -116,6 +118,11 @@ private:
     void showFrame();
     void setRunning(bool running);
     void showRunEnd(const RunOutcome& outcome);
+    /// "Zimo – name", with a star while the text has changes no file holds.
+    void showTitle();
+    /// What belonged to the program in the box goes with it: its stop marks, a run's error
+    /// mark and message, a notice.
+    void forgetProgram();
 
     // The page and the machine outlive the run, which is declared after them.
     std::unique_ptr<RasterPage> m_rasterPage;

@@ -81,8 +81,7 @@ void MainMenus::buildFileMenu(QMenu* file, ProgramFiles& files)
     m_save = addNamed(file, windowmsg::saveMenu(), "saglabat");
     m_saveAs = addNamed(file, windowmsg::saveAs(), "saglabat_ka");
     m_picture = addNamed(file, windowmsg::savePicture(), "saglabat_attelu");
-    if (files.hasRecovery())
-        m_restore = addNamed(file, windowmsg::restorePrevious(), "atjaunot");
+    m_restore = addNamed(file, windowmsg::restore(), "atjaunot");
     m_quit = addNamed(file, windowmsg::quit(), "iziet");
 
     connect(m_new, &QAction::triggered, &files, &ProgramFiles::jauns_Click);
@@ -92,8 +91,7 @@ void MainMenus::buildFileMenu(QMenu* file, ProgramFiles& files)
     connect(m_saveAs, &QAction::triggered, &files, &ProgramFiles::saglabat_Click);
     connect(m_quit, &QAction::triggered, &files, &ProgramFiles::iziet_Click);
     connect(m_picture, &QAction::triggered, &files, &ProgramFiles::saveImage);
-    if (m_restore)
-        connect(m_restore, &QAction::triggered, &files, &ProgramFiles::restorePrevious);
+    connect(m_restore, &QAction::triggered, &files, &ProgramFiles::atjaunot_Click);
 }
 
 void MainMenus::buildProgramMenu()
@@ -153,12 +151,11 @@ void MainMenus::addShortcuts()
 void MainMenus::setRunning(bool running)
 {
     for (QAction* action :
-        { m_new, m_load, m_save, m_saveAs, m_picture, m_print, m_preview, m_copyDrawing, m_start })
+        { m_new, m_load, m_save, m_saveAs, m_picture, m_restore, m_print, m_preview,
+            m_copyDrawing, m_start })
         action->setEnabled(!running);
     m_export->setEnabled(!running);
     m_stop->setEnabled(running);
-    if (m_restore)
-        m_restore->setEnabled(!running);
     m_examples->setEnabled(!running);
     m_history->setRunning(running);
 }

@@ -43,7 +43,7 @@ public:
     QAction* printPreview() const { return m_preview; }
     /// "Labot → Kopēt zīmējumu" (Ctrl+Shift+C).
     QAction* copyDrawing() const { return m_copyDrawing; }
-    /// "Atjaunot iepriekšējo programmu": null unless the last session kept a program.
+    /// "Atjaunot...": the recovery history.
     QAction* restore() const { return m_restore; }
     QAction* iziet() const { return m_quit; }
     QAction* palidziba() const { return m_help; }

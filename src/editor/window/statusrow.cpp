@@ -4,6 +4,8 @@
 #include "files/twips.h"
 #include "program/messages.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace zimo
@@ -13,6 +15,20 @@ namespace
 {
 
 constexpr int RowTop = 10080;
+
+bool isModifierOnly(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return true;
+    default:
+        return false;
+    }
+}
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 {
@@ -33,7 +49,6 @@ StatusRow::StatusRow(QWidget* parent)
         makeLabel(QStringLiteral("peles_koord"), windowmsg::pointerStart(), this) };
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("zinojums"));
-    m_notice->setWordWrap(true);
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette pal = m_notice->palette();
     pal.setColor(QPalette::WindowText, QColor(160, 0, 0));
@@ -69,10 +84,27 @@ void StatusRow::showPointer(int x, int y) { setText(peles_koord(), windowmsg::po
 
 void StatusRow::showNotice(const QString& notice)
 {
-    m_notice->setText(notice);
+    if (notice.isEmpty() && m_noticeText.isEmpty())
+        return;
+    m_noticeText = notice;
     m_notice->setToolTip(notice);
     m_notice->setVisible(!notice.isEmpty());
+    // Watching every press costs nothing worth counting, and only while a notice shows.
+    if (notice.isEmpty())
+        qApp->removeEventFilter(this);
+    else
+        qApp->installEventFilter(this);
     placeLabels();
+}
+
+// The next click or key is the learner's next action: the notice has been read or is old.
+bool StatusRow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress
+        || (type == QEvent::KeyPress && !isModifierOnly(*static_cast<QKeyEvent*>(event))))
+        showNotice(QString());
+    return QWidget::eventFilter(watched, event);
 }
 
 void StatusRow::setText(QLabel* label, const QString& text)
@@ -94,7 +126,9 @@ void StatusRow::placeLabels()
         reach = label->geometry().right() + 1 + Gap;
     }
     const int left = qMax(reach, m_noticePlace);
-    m_notice->setGeometry(left, 2, qMax(0, width() - left - 2), height() - 2);
+    const int room = qMax(0, width() - left - 2);
+    m_notice->setGeometry(left, 2, room, height() - 2);
+    m_notice->setText(m_notice->fontMetrics().elidedText(m_noticeText, Qt::ElideRight, room));
 }
 
 } // namespace zimo

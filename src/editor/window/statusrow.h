@@ -15,7 +15,8 @@ namespace zimo
 ///
 /// Each label sizes itself to its text and stands at its own place, or further right when
 /// the label before it has grown past that place, so the labels never overlap. The notice
-/// takes what is left of the row and shows its whole text as a tooltip.
+/// takes what is left of the row on one line, cut short with "…" when it is longer, and
+/// shows its whole text as a tooltip; it goes at the learner's next click or key.
 class StatusRow : public QWidget
 {
 public:
@@ -37,6 +38,11 @@ public:
     QLabel* lb_coord() const { return m_labels[1]; }
     QLabel* peles_koord() const { return m_labels[2]; }
     QLabel* zinojums() const { return m_notice; }
+    /// The whole text of the notice, however much of it the row shows.
+    const QString& notice() const { return m_noticeText; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setText(QLabel* label, const QString& text);
@@ -46,6 +52,7 @@ private:
     std::array<int, 3> m_places {};
     int m_noticePlace = 0;
     QLabel* m_notice;
+    QString m_noticeText;
 };
 
 } // namespace zimo

@@ -1,12 +1,9 @@
 #include "headlessrun.h"
 
-#include "bigstack.h"
-
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
 #include "platform/textcodec.h"
-#include "interpreter/machine.h"
-#include "run/runloop.h"
+#include "run/headless.h"
 #include "run/trace.h"
 
 #include <cstdio>
@@ -113,20 +110,17 @@ int runHeadless(const QStringList& arguments)
         }
     }
 
-    auto page = std::make_unique<RasterPage>();
-    auto machine = std::make_unique<Machine>(*page);
     auto trace = std::make_unique<Trace>(traceFile.get());
     RunOptions options;
     options.trace = traceFile ? trace.get() : nullptr;
     options.maxSteps = request.maxSteps;
-    RunOutcome outcome;
-    // Deeply nested replays recurse; the run gets a stack of its own that is large enough.
-    runWithBigStack([&] { outcome = zimet_Click(*machine, text, options); });
+    const HeadlessRun run = runWithoutWindow(text, options);
+    const RunOutcome& outcome = run.outcome;
     trace.reset();
 
     if (outcome.end == RunOutcome::End::Failed)
         std::fprintf(stderr, "%s\n", outcome.message.toUtf8().constData());
-    if (!finishOutputs(request, traceFile.get(), *page))
+    if (!finishOutputs(request, traceFile.get(), *run.page))
         return 2;
     return outcome.end == RunOutcome::End::Failed ? 1 : 0;
 }

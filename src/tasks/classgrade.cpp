@@ -1,0 +1,97 @@
+#include "classgrade.h"
+
+#include "hints/hints.h"
+#include "platform/safefile.h"
+#include "platform/textcodec.h"
+#include "taskcheck.h"
+#include "taskmessages.h"
+
+namespace zimo
+{
+
+namespace
+{
+
+// A reason goes on one line between TABs.
+QString oneLine(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    }
+    return text;
+}
+
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r')
+        && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    return u'"' + quoted.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+int hintCount(const QString& program)
+{
+    // Lines are numbered as a run numbers them: with the line end the run adds.
+    return int(hintsFor(splitWorkFileLines(program + QStringLiteral("\r\n"))).size());
+}
+
+QImage thumbnailOf(const QImage& page)
+{
+    return page.scaledToWidth(ThumbnailWidth, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+GradedProgram gradeProgram(const Task& task, const QImage& target, const QString& path)
+{
+    GradedProgram graded;
+    graded.path = path;
+    const FileBytes file = readWholeFile(path);
+    if (!file.ok()) {
+        graded.reason = taskmsg::reasonUnreadable(file.problem);
+        QImage blank(target.size(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        graded.thumbnail = thumbnailOf(blank);
+        return graded;
+    }
+    const QString program = programTextFromFile(file.bytes);
+    const DrawnProgram drawn = drawProgram(program);
+    const TaskVerdict verdict = judgeTask(task, target, drawn.picture, drawn.outcome, program);
+    graded.solved = verdict.solved;
+    graded.reason = oneLine(verdict.reason);
+    graded.note = oneLine(verdict.note);
+    graded.drawnPercent = verdict.difference.drawnPercent();
+    graded.extraPercent = verdict.difference.extraPercent();
+    graded.lines = verdict.lines;
+    graded.hints = hintCount(program);
+    graded.thumbnail = thumbnailOf(drawn.picture);
+    return graded;
+}
+
+QString gradeLine(const GradedProgram& graded)
+{
+    if (graded.solved)
+        return graded.path + u'\t' + taskmsg::verdictSolved();
+    return graded.path + u'\t' + taskmsg::verdictNotSolved() + u'\t' + graded.reason;
+}
+
+QByteArray gradeCsv(const QList<GradedProgram>& graded)
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text = taskmsg::csvHeader() + lineEnd;
+    for (const GradedProgram& g : graded) {
+        const QStringList fields { g.path,
+            g.solved ? taskmsg::verdictSolved() : taskmsg::verdictNotSolved(),
+            QString::number(g.drawnPercent), QString::number(g.extraPercent),
+            QString::number(g.lines), QString::number(g.hints), g.solved ? g.note : g.reason };
+        QStringList quoted;
+        for (const QString& field : fields)
+            quoted.append(csvField(field));
+        text += quoted.join(u',') + lineEnd;
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace zimo

@@ -1,6 +1,8 @@
 #include "checkrun.h"
+#include "graderun.h"
 #include "commandline.h"
 #include "headlessrun.h"
+#include "maketaskrun.h"
 #include "workfolder.h"
 
 #include "editor/form1.h"
@@ -22,6 +24,10 @@ int main(int argc, char** argv)
         return *status;
     if (zimo::wantsCheck(arguments))
         return zimo::runCheck(arguments);
+    if (zimo::wantsGrade(arguments))
+        return zimo::runGrade(arguments);
+    if (zimo::wantsMakeTask(arguments))
+        return zimo::runMakeTask(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
     const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
         [](const QString& a) { return a.startsWith(QLatin1String("--")); });

@@ -4,6 +4,7 @@
 #include "platform/safefile.h"
 #include "tasks/classgrade.h"
 #include "tasks/classsheet.h"
+#include "tasks/picturecompare.h"
 #include "tasks/taskcheck.h"
 #include "tasks/taskfile.h"
 
@@ -99,9 +100,10 @@ int runGrade(const QStringList& arguments)
         complain("Nevar izmantot uzdevumu", request.task, read.ok() ? target.problem : read.problem);
         return 2;
     }
+    PictureCheck check(target.picture);
     QList<GradedProgram> graded;
     for (const QString& program : request.programs) {
-        graded.append(gradeProgram(read.task, target.picture, program));
+        graded.append(gradeProgram(read.task, check, program));
         std::printf("%s\n", gradeLine(graded.back()).toUtf8().constData());
         std::fflush(stdout);
     }

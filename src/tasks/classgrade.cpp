@@ -1,10 +1,13 @@
 #include "classgrade.h"
 
 #include "hints/hints.h"
+#include "picturecompare.h"
 #include "platform/safefile.h"
 #include "platform/textcodec.h"
 #include "taskcheck.h"
 #include "taskmessages.h"
+
+#include <algorithm>
 
 namespace zimo
 {
@@ -22,6 +25,18 @@ QString oneLine(QString text)
     return text;
 }
 
+QRgb firstInk(const QImage& page, int x0, int x1, int y0, int y1)
+{
+    for (int y = y0; y < y1; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+        for (int x = x0; x < x1; ++x) {
+            if (line[x] != 0xFFFFFFFF)
+                return line[x];
+        }
+    }
+    return 0xFFFFFFFF;
+}
+
 QString csvField(const QString& text)
 {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r')
@@ -37,14 +52,28 @@ int hintCount(const QString& program)
     return int(hintsFor(splitWorkFileLines(program + QStringLiteral("\r\n"))).size());
 }
 
+// A thin line would fade away in a smooth reduction: each thumbnail pixel takes the colour of
+// the first ink in the block of page pixels it stands for, white only when there is none.
 QImage thumbnailOf(const QImage& page)
 {
-    return page.scaledToWidth(ThumbnailWidth, Qt::SmoothTransformation);
+    const QImage in = page.convertToFormat(QImage::Format_RGB32);
+    const int w = ThumbnailWidth, h = in.height() * ThumbnailWidth / std::max(1, in.width());
+    QImage thumbnail(w, h, QImage::Format_RGB32);
+    const auto block = [](int i, int small, int large) { return i * large / small; };
+    for (int ty = 0; ty < h; ++ty) {
+        auto* out = reinterpret_cast<QRgb*>(thumbnail.scanLine(ty));
+        const int y0 = block(ty, h, in.height()), y1 = std::max(y0 + 1, block(ty + 1, h, in.height()));
+        for (int tx = 0; tx < w; ++tx) {
+            const int x0 = block(tx, w, in.width()), x1 = std::max(x0 + 1, block(tx + 1, w, in.width()));
+            out[tx] = firstInk(in, x0, x1, y0, y1);
+        }
+    }
+    return thumbnail;
 }
 
 } // namespace
 
-GradedProgram gradeProgram(const Task& task, const QImage& target, const QString& path)
+GradedProgram gradeProgram(const Task& task, PictureCheck& target, const QString& path)
 {
     GradedProgram graded;
     graded.path = path;

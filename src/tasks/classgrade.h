@@ -8,6 +8,7 @@
 namespace zimo
 {
 
+class PictureCheck;
 struct Task;
 
 /// One learner's program file checked against a task, as the class's sheet lists it.
@@ -29,7 +30,7 @@ struct GradedProgram {
 };
 
 /// Reads, runs (without a window and without work files) and judges one program file.
-GradedProgram gradeProgram(const Task& task, const QImage& target, const QString& path);
+GradedProgram gradeProgram(const Task& task, PictureCheck& target, const QString& path);
 
 /// "path<TAB>izdevās", or "path<TAB>neizdevās<TAB>reason": one line for standard output.
 QString gradeLine(const GradedProgram& graded);

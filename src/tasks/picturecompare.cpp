@@ -13,77 +13,13 @@ namespace
 
 constexpr std::uint32_t RgbMask = 0xFFFFFF;
 constexpr std::uint32_t White = 0xFFFFFF;
-constexpr int MaxColours = 64;
 
-// Gives every colour met a bit of its own, so that a pixel's colour and the colours near
-// it fit in one 64-bit mask. White has none. The page only ever holds the 36 colours of
-// the colour table and white; should more appear, the last bit is shared.
-class ColourBits
+constexpr std::uint64_t bitOfIndex(std::uint8_t index)
 {
-public:
-    std::uint64_t bitOf(std::uint32_t rgb)
-    {
-        if (rgb == m_lastColour)
-            return m_lastBit;
-        if (rgb == White)
-            return 0;
-        auto at = std::find(m_colours.begin(), m_colours.end(), rgb);
-        if (at == m_colours.end() && m_colours.size() < MaxColours)
-            at = m_colours.insert(m_colours.end(), rgb);
-        const auto index = std::min<std::ptrdiff_t>(at - m_colours.begin(), MaxColours - 1);
-        m_lastColour = rgb;
-        m_lastBit = std::uint64_t(1) << index;
-        return m_lastBit;
-    }
-    Colour colourOf(int index) const { return fromPixel(m_colours[size_t(index)]); }
-
-private:
-    std::vector<std::uint32_t> m_colours;
-    std::uint32_t m_lastColour = White;
-    std::uint64_t m_lastBit = 0;
-};
-
-using Masks = std::vector<std::uint64_t>;
-
-Masks colourMasks(const QImage& image, ColourBits& bits)
-{
-    const int w = image.width(), h = image.height();
-    Masks masks(size_t(w) * size_t(h));
-    for (int y = 0; y < h; ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        std::uint64_t* out = masks.data() + std::ptrdiff_t(y) * w;
-        for (int x = 0; x < w; ++x)
-            out[x] = bits.bitOf(line[x] & RgbMask);
-    }
-    return masks;
+    return index == 0 ? 0 : std::uint64_t(1) << (index - 1);
 }
 
-// Every pixel gets the colours found within r pixels along x and y: a pass along the rows,
-// then one down the columns.
-Masks widened(const Masks& masks, int w, int h, int r)
-{
-    Masks rows(masks.size());
-    for (int y = 0; y < h; ++y) {
-        const std::uint64_t* in = masks.data() + std::ptrdiff_t(y) * w;
-        std::uint64_t* out = rows.data() + std::ptrdiff_t(y) * w;
-        for (int x = 0; x < w; ++x) {
-            std::uint64_t near = 0;
-            for (int k = std::max(0, x - r); k <= std::min(w - 1, x + r); ++k)
-                near |= in[k];
-            out[x] = near;
-        }
-    }
-    Masks result(masks.size(), 0);
-    for (int y = 0; y < h; ++y) {
-        std::uint64_t* out = result.data() + std::ptrdiff_t(y) * w;
-        for (int k = std::max(0, y - r); k <= std::min(h - 1, y + r); ++k) {
-            const std::uint64_t* in = rows.data() + std::ptrdiff_t(k) * w;
-            for (int x = 0; x < w; ++x)
-                out[x] |= in[x];
-        }
-    }
-    return result;
-}
+QImage rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 // Paints every pixel with the mark, and its neighbours, so that a thin line shows.
 void paintMarks(QImage& layer, const PictureDifference& d, std::uint8_t mark, QRgb colour)
@@ -132,35 +68,104 @@ bool PictureDifference::wrongColour() const
     return missing > 0 && missingUnderOtherColour * 2 > missing;
 }
 
-PictureDifference comparePictures(const QImage& target, const QImage& learner)
+PictureCheck::PictureCheck(const QImage& target)
+    : m_width(target.width())
+    , m_height(target.height())
 {
-    const QImage t = target.convertToFormat(QImage::Format_RGB32);
-    const QImage l = learner.convertToFormat(QImage::Format_RGB32);
+    index(rgb32(target), m_target);
+    widen(m_target, m_nearTarget);
+}
+
+// Gives every colour met an index of its own; white has none.
+std::uint8_t PictureCheck::indexOf(std::uint32_t rgb)
+{
+    if (rgb == White)
+        return 0;
+    auto at = std::find(m_colours.begin(), m_colours.end(), rgb);
+    if (at == m_colours.end() && m_colours.size() < MaxColours)
+        at = m_colours.insert(m_colours.end(), rgb);
+    return std::uint8_t(std::min<std::ptrdiff_t>(at - m_colours.begin(), MaxColours - 1) + 1);
+}
+
+void PictureCheck::index(const QImage& image, std::vector<std::uint8_t>& indexes)
+{
+    indexes.resize(size_t(m_width) * size_t(m_height));
+    // Runs of one colour are the rule on a page: the last colour is looked up once.
+    std::uint32_t last = White;
+    std::uint8_t lastIndex = 0;
+    for (int y = 0; y < m_height; ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::uint8_t* out = indexes.data() + std::ptrdiff_t(y) * m_width;
+        for (int x = 0; x < m_width; ++x) {
+            const std::uint32_t rgb = line[x] & RgbMask;
+            if (rgb != last) {
+                last = rgb;
+                lastIndex = indexOf(rgb);
+            }
+            out[x] = lastIndex;
+        }
+    }
+}
+
+// Every pixel gets the colours found within the tolerance along x and y: a pass along the
+// rows, then one down the columns.
+void PictureCheck::widen(const std::vector<std::uint8_t>& indexes, std::vector<std::uint64_t>& near)
+{
+    const int w = m_width, h = m_height, r = PictureTolerance;
+    m_rows.resize(indexes.size());
+    near.resize(indexes.size());
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* in = indexes.data() + std::ptrdiff_t(y) * w;
+        std::uint64_t* out = m_rows.data() + std::ptrdiff_t(y) * w;
+        for (int x = 0; x < w; ++x) {
+            std::uint64_t colours = 0;
+            for (int k = std::max(0, x - r); k <= std::min(w - 1, x + r); ++k)
+                colours |= bitOfIndex(in[k]);
+            out[x] = colours;
+        }
+    }
+    for (int y = 0; y < h; ++y) {
+        std::uint64_t* out = near.data() + std::ptrdiff_t(y) * w;
+        const int from = std::max(0, y - r), to = std::min(h - 1, y + r);
+        std::copy_n(m_rows.data() + std::ptrdiff_t(from) * w, w, out);
+        for (int k = from + 1; k <= to; ++k) {
+            const std::uint64_t* in = m_rows.data() + std::ptrdiff_t(k) * w;
+            for (int x = 0; x < w; ++x)
+                out[x] |= in[x];
+        }
+    }
+}
+
+PictureDifference PictureCheck::compare(const QImage& learner)
+{
     PictureDifference d;
-    d.width = t.width();
-    d.height = t.height();
-    if (l.size() != t.size())
+    d.width = m_width;
+    d.height = m_height;
+    if (learner.size() != QSize(m_width, m_height))
         return d;
-    ColourBits bits;
-    const Masks targetMasks = colourMasks(t, bits);
-    const Masks learnerMasks = colourMasks(l, bits);
-    const Masks nearTarget = widened(targetMasks, d.width, d.height, PictureTolerance);
-    const Masks nearLearner = widened(learnerMasks, d.width, d.height, PictureTolerance);
-    d.marks.assign(targetMasks.size(), PictureDifference::Same);
-    std::array<std::int64_t, MaxColours> missingOf {};
-    for (size_t p = 0; p < targetMasks.size(); ++p) {
-        if (const std::uint64_t colour = targetMasks[p]) {
+    index(rgb32(learner), m_learner);
+    widen(m_learner, m_nearLearner);
+    tally(d);
+    return d;
+}
+
+void PictureCheck::tally(PictureDifference& d) const
+{
+    d.marks.assign(m_target.size(), PictureDifference::Same);
+    std::array<std::int64_t, MaxColours + 1> missingOf {};
+    for (size_t p = 0; p < m_target.size(); ++p) {
+        if (const std::uint8_t colour = m_target[p]) {
             ++d.targetInk;
-            if (!(colour & nearLearner[p])) {
+            if (!(bitOfIndex(colour) & m_nearLearner[p])) {
                 ++d.missing;
-                ++missingOf[size_t(std::countr_zero(colour))];
-                d.missingUnderOtherColour += nearLearner[p] != 0;
+                ++missingOf[colour];
+                d.missingUnderOtherColour += m_nearLearner[p] != 0;
                 d.marks[p] |= PictureDifference::Missing;
             }
         }
-        if (const std::uint64_t colour = learnerMasks[p]) {
+        if (const std::uint8_t colour = m_learner[p]) {
             ++d.learnerInk;
-            if (!(colour & nearTarget[p])) {
+            if (!(bitOfIndex(colour) & m_nearTarget[p])) {
                 ++d.extra;
                 d.marks[p] |= PictureDifference::Extra;
             }
@@ -168,9 +173,13 @@ PictureDifference comparePictures(const QImage& target, const QImage& learner)
     }
     if (d.missing > 0) {
         const auto most = std::max_element(missingOf.begin(), missingOf.end());
-        d.mostMissing = bits.colourOf(int(most - missingOf.begin()));
+        d.mostMissing = fromPixel(m_colours[size_t(most - missingOf.begin()) - 1]);
     }
-    return d;
+}
+
+PictureDifference comparePictures(const QImage& target, const QImage& learner)
+{
+    return PictureCheck(target).compare(learner);
 }
 
 std::int64_t inkPixels(const QImage& picture)

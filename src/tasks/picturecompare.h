@@ -49,7 +49,43 @@ struct PictureDifference {
     bool wrongColour() const;
 };
 
-/// Compares two pictures of the page's size (RGB32) pixel by pixel with PictureTolerance.
+/// Compares learners' pictures with one target picture (RGB32, the page's size), pixel by
+/// pixel within PictureTolerance.
+///
+/// Works on colour masks: each pixel's colour as a bit, widened to the colours found within
+/// the tolerance by a pass along the rows and one down the columns. The target's are made
+/// once; the working memory is kept between comparisons, so a window's runs and a class's
+/// programs cost one pass each over the learner's picture.
+class PictureCheck
+{
+public:
+    explicit PictureCheck(const QImage& target);
+    PictureDifference compare(const QImage& learner);
+    QSize size() const { return { m_width, m_height }; }
+
+private:
+    /// The page holds the 36 colours of the colour table and white; should more than 64
+    /// colours appear, the last bit is shared.
+    static constexpr int MaxColours = 64;
+
+    std::uint8_t indexOf(std::uint32_t rgb);
+    void index(const QImage& image, std::vector<std::uint8_t>& indexes);
+    void widen(const std::vector<std::uint8_t>& indexes, std::vector<std::uint64_t>& near);
+    /// Counts and marks the differences of the learner's picture just indexed.
+    void tally(PictureDifference& d) const;
+
+    int m_width;
+    int m_height;
+    /// Colour index per pixel: 0 for white, i for the colour of bit i - 1.
+    std::vector<std::uint32_t> m_colours;
+    std::vector<std::uint8_t> m_target;
+    std::vector<std::uint64_t> m_nearTarget;
+    std::vector<std::uint8_t> m_learner;
+    std::vector<std::uint64_t> m_nearLearner;
+    std::vector<std::uint64_t> m_rows;
+};
+
+/// One comparison without keeping anything: PictureCheck(target).compare(learner).
 PictureDifference comparePictures(const QImage& target, const QImage& learner);
 
 /// The picture's ink: its pixels that are not white.

@@ -86,12 +86,12 @@ QString taskProblem(const Task& task)
     return targetPicture(task).problem;
 }
 
-TaskVerdict judgeTask(const Task& task, const QImage& target, const QImage& page,
+TaskVerdict judgeTask(const Task& task, PictureCheck& target, const QImage& page,
     const RunOutcome& outcome, const QString& program)
 {
     TaskVerdict v;
     v.lines = programLineCount(program);
-    v.difference = comparePictures(target, page);
+    v.difference = target.compare(page);
     if (outcome.end != RunOutcome::End::Finished) {
         v.sentence = taskmsg::runFailed();
         v.reason = outcome.message;

@@ -57,7 +57,7 @@ struct TaskVerdict {
 
 /// Judges a program by its final page: the same picture as the target (PictureTolerance)
 /// solves the task; an unmet requirement then only adds a nudge.
-TaskVerdict judgeTask(const Task& task, const QImage& target, const QImage& page,
+TaskVerdict judgeTask(const Task& task, PictureCheck& target, const QImage& page,
     const RunOutcome& outcome, const QString& program);
 
 } // namespace zimo

@@ -37,7 +37,8 @@ zimo::TaskVerdict judged(const Task& task, const QString& text)
     const zimo::TargetPicture target = zimo::targetPicture(task);
     EXPECT_TRUE(target.ok()) << target.problem.toStdString();
     const zimo::DrawnProgram drawn = zimo::drawProgram(text);
-    return zimo::judgeTask(task, target.picture, drawn.picture, drawn.outcome, text);
+    zimo::PictureCheck check(target.picture);
+    return zimo::judgeTask(task, check, drawn.picture, drawn.outcome, text);
 }
 
 TEST(TaskCheck, TheSamePictureSolvesTheTaskAndRequirementsOnlyNudge)

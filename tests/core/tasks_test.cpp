@@ -74,8 +74,9 @@ TEST_P(Bundled, IsSolvedByItsOwnSolutionWithoutHints)
     ASSERT_EQ(zimo::taskProblem(task), QString());
     const zimo::TargetPicture target = zimo::targetPicture(task);
     const zimo::DrawnProgram drawn = zimo::drawProgram(task.solution);
+    zimo::PictureCheck check(target.picture);
     const zimo::TaskVerdict verdict
-        = zimo::judgeTask(task, target.picture, drawn.picture, drawn.outcome, task.solution);
+        = zimo::judgeTask(task, check, drawn.picture, drawn.outcome, task.solution);
     EXPECT_TRUE(verdict.solved);
     EXPECT_EQ(verdict.sentence, QStringLiteral("Izdevās!"));
     const QStringList lines = zimo::splitWorkFileLines(task.solution + QStringLiteral("\r\n"));

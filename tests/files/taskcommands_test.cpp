@@ -1,12 +1,17 @@
 // The teacher's command line: making a task from a program and grading a class's programs,
 // run as a teacher runs them, through the real program.
 
+#include "platform/textcodec.h"
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+// Failures show texts as text.
+static void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
 
 namespace
 {
@@ -65,7 +70,8 @@ TEST_F(TaskCommands, MakeTaskWritesATaskFileFromAProgram)
     makeTask({ QStringLiteral("--require"), QStringLiteral("atkartot"),
         QStringLiteral("--max-lines"), QStringLiteral("4") });
     ASSERT_EQ(status, 0) << errors.toStdString();
-    const QString text = QString::fromUtf8(read("kvadrats.zku"));
+    // Every letter fits the Baltic code page, so the file is in it, as program files are.
+    const QString text = zimo::decodeWindows1257(read("kvadrats.zku"));
     EXPECT_EQ(text.toStdString(), "[nosaukums]\r\nKvadrāts\r\n[uzdevums]\r\nUzzīmē kvadrātu ar malu "
                                   "100.\r\nIzmanto „atkartot”.\r\n[jāizmanto]\r\natkartot\r\n"
                                   "[lielākais rindu skaits]\r\n4\r\n[risinājums]\r\n"
@@ -114,9 +120,11 @@ TEST_F(TaskCommands, GradePrintsAVerdictPerProgramAndWritesTheTableAndTheSheet)
         << lines[2].toStdString();
     EXPECT_EQ(lines[3], path("klase/nav.zkf") + QStringLiteral("\tneizdevās\tnevar nolasīt: tāda faila nav"));
 
+    // UTF-8 with the mark that tells spreadsheets so.
+    EXPECT_TRUE(read("klase.csv").startsWith("\xEF\xBB\xBF"));
     const QStringList rows = QString::fromUtf8(read("klase.csv")).split(QStringLiteral("\r\n"));
     ASSERT_EQ(rows.size(), 6);
-    EXPECT_EQ(rows[0], QStringLiteral("\uFEFFfails,vērtējums,uzzīmēts %,lieks %,rindas,padomi,piezīme"));
+    EXPECT_EQ(rows[0], QStringLiteral("fails,vērtējums,uzzīmēts %,lieks %,rindas,padomi,piezīme"));
     EXPECT_EQ(rows[1], path("klase/anna.zkf") + QStringLiteral(",izdevās,100,0,4,0,"));
     EXPECT_EQ(rows[2], u'"' + path("klase/juris, 4.b.zkf")
             + QStringLiteral("\",izdevās,100,0,7,0,nav izmantots „atkartot”"));

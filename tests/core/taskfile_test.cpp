@@ -2,6 +2,9 @@
 
 #include "platform/textcodec.h"
 #include "tasks/taskfile.h"
+#include "tasks/taskprogress.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,32 @@ TEST(TaskFile, RequirementsAreWholeWordsOfTheProgram)
     EXPECT_EQ(zimo::unmetRequirements(task, program), QStringList { QStringLiteral("atkartot") });
     EXPECT_TRUE(zimo::unmetRequirements(task, program + QStringLiteral("\r\natkartot 2")).isEmpty());
     EXPECT_EQ(zimo::programLineCount(QStringLiteral("a\r\n\r\n   \r\nb\r\n")), 2);
+}
+
+TEST(TaskProgress, KeepsTheMarksOfSolvedTasksForTheNextSession)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zimo/atrisinatie.txt"));
+    Task other = house();
+    other.title = QStringLiteral("Cita māja");
+    {
+        zimo::TaskProgress progress(path);
+        EXPECT_FALSE(progress.isSolved(house()));
+        EXPECT_EQ(progress.markSolved(house()), QString());
+        EXPECT_EQ(progress.markSolved(other), QString());
+    }
+    const zimo::TaskProgress later(path);
+    EXPECT_TRUE(later.isSolved(house()));
+    EXPECT_TRUE(later.isSolved(other));
+    // Another picture is another task, whatever its title.
+    Task changed = house();
+    changed.solution += QStringLiteral("\r\npa labi 10");
+    EXPECT_FALSE(later.isSolved(changed));
+
+    // A file that cannot be written says why; the mark holds for this session.
+    zimo::TaskProgress stuck(path + QStringLiteral("/atrisinatie.txt"));
+    EXPECT_EQ(stuck.markSolved(house()), QStringLiteral("ceļā ir fails, nevis mape"));
+    EXPECT_TRUE(stuck.isSolved(house()));
 }
 
 } // namespace

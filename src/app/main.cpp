@@ -1,12 +1,14 @@
 #include "checkrun.h"
 #include "graderun.h"
 #include "commandline.h"
+#include "console.h"
 #include "headlessrun.h"
 #include "maketaskrun.h"
 #include "workfolder.h"
 
-#include "editor/form1.h"
-#include "editor/qttranslation.h"
+#include "editor/window/form1.h"
+#include "editor/window/qttranslation.h"
+#include "editor/window/windowscaler.h"
 #include "files/programfiles.h"
 
 #include <QApplication>
@@ -17,9 +19,11 @@
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = zimo::programArguments(argc, argv);
+    const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
+        [](const QString& a) { return a.startsWith(QLatin1String("--")); });
+    if (options || arguments.contains(QStringLiteral("-h")))
+        zimo::useParentConsole();
     if (const auto status = zimo::answerInfoOption(arguments))
         return *status;
     if (zimo::wantsCheck(arguments))
@@ -29,8 +33,6 @@ int main(int argc, char** argv)
     if (zimo::wantsMakeTask(arguments))
         return zimo::runMakeTask(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
-    const bool options = std::any_of(arguments.cbegin(), arguments.cend(),
-        [](const QString& a) { return a.startsWith(QLatin1String("--")); });
     if (zimo::wantsHeadless(arguments) || options)
         return zimo::runHeadless(arguments);
 
@@ -43,7 +45,7 @@ int main(int argc, char** argv)
     zimo::enterWorkFolder();
     zimo::installLatvianQtTexts(app);
     zimo::Form1 window;
-    window.useStartScale();
+    window.scaler().useStartScale();
     window.show();
     // A program file named on the command line is opened as the menu would open it.
     if (!opened.isEmpty())

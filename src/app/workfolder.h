@@ -13,8 +13,9 @@ namespace zimo
 QString workFolderFor(const QString& current, const QString& home, const QString& documents);
 
 /// Makes the work folder of workFolderFor() the process's current folder, creating it
-/// when it is missing. When it cannot be made or entered, Zimo stays where it was started
-/// and says so on stderr.
+/// when it is missing. On Windows, where the desktop starts programs in many folders, every
+/// start that is not from a console counts as the desktop's. When it cannot be made or entered,
+/// Zimo stays where it was started and says so on stderr.
 void enterWorkFolder();
 
 } // namespace zimo

@@ -8,11 +8,46 @@
 
 #include <array>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace zimo
 {
 
 namespace
 {
+
+#ifdef Q_OS_WIN
+
+// Every drive letter that holds a readable disk now, named as Explorer names it: the hard
+// disks, a USB stick, a network share mapped to a letter. An empty card reader or DVD
+// drive is left out until a disk is put in (each dialog reads the list again as it opens).
+QList<Drive> mountedDrives()
+{
+    QList<Drive> drives;
+    DWORD previousMode = 0;
+    // No "insert a disk" box from the system for an empty drive.
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
+    const DWORD letters = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if ((letters & (DWORD(1) << i)) == 0)
+            continue;
+        const QString letter = QChar(char16_t(u'A' + i)) + QStringLiteral(":");
+        const std::wstring root = (letter + u'\\').toStdWString();
+        wchar_t name[MAX_PATH + 1] = {};
+        if (GetDriveTypeW(root.c_str()) <= DRIVE_NO_ROOT_DIR
+            || !GetVolumeInformationW(
+                root.c_str(), name, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+            continue;
+        const QString label = QString::fromWCharArray(name);
+        drives.append({ label.isEmpty() ? letter : label + " (" + letter + ")", letter + u'/' });
+    }
+    SetThreadErrorMode(previousMode, nullptr);
+    return drives;
+}
+
+#else
 
 bool isPseudo(const QByteArray& type)
 {
@@ -36,13 +71,25 @@ bool isOffered(const QStorageInfo& volume)
 {
     if (!volume.isValid() || !volume.isReady())
         return false;
-#ifdef Q_OS_WIN
-    return true;
-#else
     return volume.isRoot()
         || (isRemovableMount(volume.rootPath()) && !isPseudo(volume.fileSystemType()));
-#endif
 }
+
+QList<Drive> mountedDrives()
+{
+    QList<Drive> drives;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!isOffered(volume))
+            continue;
+        const QString root = volume.rootPath();
+        const QString name = volume.displayName();
+        const QString shown = QDir::toNativeSeparators(root);
+        drives.append({ name.isEmpty() || name == root ? shown : name + " (" + shown + ")", root });
+    }
+    return drives;
+}
+
+#endif
 
 bool isInside(const QString& folder, const QString& path)
 {
@@ -56,15 +103,7 @@ bool isInside(const QString& folder, const QString& path)
 
 QList<Drive> offeredDrives()
 {
-    QList<Drive> drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!isOffered(volume))
-            continue;
-        const QString root = volume.rootPath();
-        const QString name = volume.displayName();
-        const QString shown = QDir::toNativeSeparators(root);
-        drives.append({ name.isEmpty() || name == root ? shown : name + " (" + shown + ")", root });
-    }
+    QList<Drive> drives = mountedDrives();
     // The home folder is where a learner's own files are, whichever volume holds it.
     const QString home = QDir::homePath();
     drives.append({ filemsg::homeDrive(QDir::toNativeSeparators(home)), home });

@@ -14,7 +14,8 @@ struct Drive {
 };
 
 /// The mounted file systems a learner may keep programs on: the root, the home folder,
-/// removable media. Pseudo file systems (proc, sysfs, tmpfs, ...) are left out.
+/// removable media. Pseudo file systems (proc, sysfs, tmpfs, ...) are left out. On Windows
+/// the drive letters that hold a disk, and the home folder.
 QList<Drive> offeredDrives();
 
 /// The drive list `Drive1` of the save and open dialogs.

@@ -2,7 +2,8 @@
 
 #include "programfile.h"
 
-#include <QCoreApplication>
+#include "platform/userdata.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -20,15 +21,10 @@ const QRegularExpression OrderNumber(QStringLiteral("^\\d+\\s+"));
 
 QString exampleFolder()
 {
-    const QStringList candidates {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zimo/examples"),
-        QStringLiteral(ZIMO_SOURCE_EXAMPLES),
-    };
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isDir())
-            return QDir::cleanPath(candidate);
-    }
-    return {};
+    if (QString shipped = shippedDataFolder(QStringLiteral("examples")); !shipped.isEmpty())
+        return shipped;
+    const QString source = QStringLiteral(ZIMO_SOURCE_EXAMPLES);
+    return QFileInfo(source).isDir() ? QDir::cleanPath(source) : QString();
 }
 
 QString exampleTitle(const QString& fileName)

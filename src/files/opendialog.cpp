@@ -2,9 +2,9 @@
 
 #include "directorylist.h"
 #include "drivelist.h"
-#include "editor/twips.h"
 #include "filelist.h"
 #include "filemessages.h"
+#include "twips.h"
 
 #include <QPushButton>
 

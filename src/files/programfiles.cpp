@@ -23,6 +23,9 @@ namespace zimo
 namespace
 {
 
+/// How long the text rests after a change before its recovery copy is written.
+constexpr int RecoveryDelayMs = 3000;
+
 // A message box that does not wait: it belongs to the window the learner is working in
 // (the main window or one of the dialogs) and goes away when closed.
 void showMessage(QWidget* window, const QString& message)
@@ -50,6 +53,9 @@ ProgramFiles::ProgramFiles(ProgramHost& host, QObject* parent)
     , m_host(host)
     , m_folder(QDir::currentPath())
 {
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(RecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProgramFiles::keepForRecovery);
 }
 
 ProgramFiles::~ProgramFiles() = default;
@@ -307,8 +313,11 @@ bool ProgramFiles::hasRecovery() const
     return previous().ok() && worthRecovering(previous().text);
 }
 
+void ProgramFiles::textChanged() { m_recoveryTimer.start(); }
+
 void ProgramFiles::keepForRecovery()
 {
+    m_recoveryTimer.stop();
     const QString text = m_host.programText();
     // An empty text box must not wipe out a program kept earlier and not yet restored.
     if (!worthRecovering(text) || text == m_kept)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -52,6 +53,9 @@ public:
     /// run and when it closes. An empty text leaves the kept one alone. A failure is told
     /// once per session.
     void keepForRecovery();
+    /// The program text changed: its recovery copy follows once the text has rested a few
+    /// seconds, so that a crash or a power cut loses only those seconds.
+    void textChanged();
     /// Loads the program file named on the command line and names the program after it.
     void openAtStart(const QString& path);
     /// Writes the page as a PNG picture to path; false (and a message) when it failed.
@@ -114,6 +118,7 @@ private:
     /// The text last written to the recovery file.
     QString m_kept;
     bool m_recoveryTold = false;
+    QTimer m_recoveryTimer;
     // The windows belong to the host window, which may go first.
     QPointer<SaveDialog> m_saveDialog;
     QPointer<OpenDialog> m_openDialog;

@@ -1,17 +1,16 @@
 #include "recovery.h"
 
 #include "platform/safefile.h"
+#include "platform/userdata.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace zimo
 {
 
 QString recoveryFilePath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(folder).filePath(QStringLiteral("iepriekseja_programma.zkf"));
+    return QDir(userDataFolder()).filePath(QStringLiteral("iepriekseja_programma.zkf"));
 }
 
 bool worthRecovering(const QString& text) { return !text.trimmed().isEmpty(); }

@@ -2,8 +2,8 @@
 
 #include "directorylist.h"
 #include "drivelist.h"
-#include "editor/twips.h"
 #include "filemessages.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstddef>
 
@@ -38,6 +39,11 @@ public:
     /// Puts a rename in folder on the disk.
     virtual int syncFolder(const QByteArray& folder);
 };
+
+/// A path as the calls below take it, and back: the system's own file name bytes on Linux,
+/// UTF-8 on Windows (whose calls take UTF-16, so no letter is lost on the way).
+QByteArray encodePath(const QString& path);
+QString decodePath(const QByteArray& path);
 
 /// The file system in use: the real one unless a UseFileSystem says otherwise.
 FileSystem& fileSystem();

@@ -16,8 +16,10 @@ QString commonReason(int code)
         return QStringLiteral("šajā diskā var tikai lasīt, ne rakstīt");
     case ENOSPC:
         return QStringLiteral("diskā nepietiek vietas");
+#ifdef EDQUOT // Windows reports a full quota as a full disk
     case EDQUOT:
         return QStringLiteral("tev atvēlētā vieta diskā ir izlietota");
+#endif
     case ENAMETOOLONG:
         return QStringLiteral("faila nosaukums ir pārāk garš");
     case ENOTDIR:

@@ -3,7 +3,6 @@
 #include "filesystem.h"
 #include "platformmessages.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -38,7 +37,7 @@ QString resolved(const QString& path)
 
 OutputFile::OutputFile(const QString& path)
     : m_fs(fileSystem())
-    , m_target(QFile::encodeName(namesDevice(path) ? path : resolved(path)))
+    , m_target(encodePath(namesDevice(path) ? path : resolved(path)))
 {
 }
 
@@ -56,7 +55,7 @@ QString OutputFile::open()
         failWrite(EISDIR);
         return m_problem;
     }
-    if (entry == Entry::Other || namesDevice(QFile::decodeName(m_target))) {
+    if (entry == Entry::Other || namesDevice(decodePath(m_target))) {
         m_fd = m_fs.openWrite(m_target, false, 0);
         if (m_fd < 0)
             failWrite(-m_fd);
@@ -73,7 +72,7 @@ QString OutputFile::open()
 // rename cannot cross a disk.
 QString OutputFile::openTemporary(unsigned mode)
 {
-    const QByteArray name = QFile::encodeName(QFileInfo(QFile::decodeName(m_target)).fileName());
+    const QByteArray name = encodePath(QFileInfo(decodePath(m_target)).fileName());
     const QByteArray folder = m_target.left(m_target.size() - name.size());
     for (int attempt = 0; attempt < TemporaryAttempts; ++attempt) {
         const QByteArray suffix = QByteArray::number(QRandomGenerator::global()->generate(), 16);
@@ -135,7 +134,7 @@ QString OutputFile::commit()
         } else {
             m_temporary.clear();
             // The new file is in place; the folder's entry reaches the disk soon anyway.
-            m_fs.syncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(m_target)).path()));
+            m_fs.syncFolder(encodePath(QFileInfo(decodePath(m_target)).path()));
         }
     }
     abandon();
@@ -172,7 +171,7 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
 FileBytes readWholeFile(const QString& path)
 {
     FileSystem& fs = fileSystem();
-    const int fd = fs.openRead(QFile::encodeName(path));
+    const int fd = fs.openRead(encodePath(path));
     if (fd < 0)
         return { {}, platformmsg::readReason(-fd) };
     FileBytes result;

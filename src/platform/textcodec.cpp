@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iconv.h>
 
 namespace zimo
 {
@@ -17,34 +16,40 @@ namespace
 
 constexpr char16_t Unmapped = 0xFFFD;
 
-// The code page is one byte per character, so iconv builds the table once and the
-// conversions are look-ups.
+// The upper half of the code page (bytes 0x80 to 0xFF); the lower half is ASCII. Bytes the
+// code page leaves undefined read as U+FFFD. A table of our own rather than the C library's
+// converter, so the program reads and writes the same bytes on every system.
+constexpr std::array<char16_t, 128> UpperHalf = {
+    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0xFFFD, 0x2030, 0xFFFD, 0x2039, 0xFFFD, 0x00A8, 0x02C7, 0x00B8, // 0x88
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0xFFFD, 0x2122, 0xFFFD, 0x203A, 0xFFFD, 0x00AF, 0x02DB, 0xFFFD, // 0x98
+    0x00A0, 0xFFFD, 0x00A2, 0x00A3, 0x00A4, 0xFFFD, 0x00A6, 0x00A7, // 0xA0
+    0x00D8, 0x00A9, 0x0156, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00C6, // 0xA8
+    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // 0xB0
+    0x00F8, 0x00B9, 0x0157, 0x00BB, 0x00BC, 0x00BD, 0x00BE, 0x00E6, // 0xB8
+    0x0104, 0x012E, 0x0100, 0x0106, 0x00C4, 0x00C5, 0x0118, 0x0112, // 0xC0
+    0x010C, 0x00C9, 0x0179, 0x0116, 0x0122, 0x0136, 0x012A, 0x013B, // 0xC8
+    0x0160, 0x0143, 0x0145, 0x00D3, 0x014C, 0x00D5, 0x00D6, 0x00D7, // 0xD0
+    0x0172, 0x0141, 0x015A, 0x016A, 0x00DC, 0x017B, 0x017D, 0x00DF, // 0xD8
+    0x0105, 0x012F, 0x0101, 0x0107, 0x00E4, 0x00E5, 0x0119, 0x0113, // 0xE0
+    0x010D, 0x00E9, 0x017A, 0x0117, 0x0123, 0x0137, 0x012B, 0x013C, // 0xE8
+    0x0161, 0x0144, 0x0146, 0x00F3, 0x014D, 0x00F5, 0x00F6, 0x00F7, // 0xF0
+    0x0173, 0x0142, 0x015B, 0x016B, 0x00FC, 0x017C, 0x017E, 0x02D9, // 0xF8
+};
+
 struct Baltic {
     std::array<char16_t, 256> toUnicode {};
     QHash<char16_t, char> fromUnicode;
 
     Baltic()
     {
-        iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1257");
         for (int b = 0; b < 256; ++b) {
-            char in = char(b);
-            char16_t out = Unmapped;
-            char* inPtr = &in;
-            char* outPtr = reinterpret_cast<char*>(&out);
-            size_t inLeft = 1;
-            size_t outLeft = sizeof out;
-            if (cd == iconv_t(-1)) {
-                out = b < 128 ? char16_t(b) : Unmapped;
-            } else if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
-                out = Unmapped;
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            }
-            toUnicode[size_t(b)] = out;
-            if (out != Unmapped)
-                fromUnicode.insert(out, char(b));
+            const char16_t c = b < 128 ? char16_t(b) : UpperHalf[size_t(b - 128)];
+            toUnicode[size_t(b)] = c;
+            if (c != Unmapped)
+                fromUnicode.insert(c, char(b));
         }
-        if (cd != iconv_t(-1))
-            iconv_close(cd);
     }
 };
 

@@ -15,7 +15,7 @@ struct Encoded {
     bool ok() const { return badIndex < 0; }
 };
 
-/// Windows-1257 (Baltic) to and from Unicode, through the C library's iconv.
+/// Windows-1257 (Baltic) to and from Unicode.
 Encoded encodeWindows1257(const QString& text);
 QString decodeWindows1257(const QByteArray& bytes);
 

@@ -1,4 +1,4 @@
-#include "editor/commandhelp.h"
+#include "editor/textbox/commandhelp.h"
 
 #include <gtest/gtest.h>
 

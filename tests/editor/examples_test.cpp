@@ -44,14 +44,14 @@ bool pageIsWhite(const zimo::RasterPage& page)
 TEST(ExamplesInTheWindow, MenuStandsBeforeHelpAndListsEveryExample)
 {
     WindowDesk d;
-    zimo::ExamplesMenu* menu = d.w.piemeri();
+    zimo::ExamplesMenu* menu = d.w.menus().piemeri();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), QStringLiteral("piemeri"));
     const QList<QAction*> bar = d.w.menuBar()->actions();
     const qsizetype at = bar.indexOf(menu->menuAction());
     ASSERT_GE(at, 0);
     ASSERT_LT(at + 1, bar.size());
-    EXPECT_EQ(bar[at + 1], d.w.palidziba());
+    EXPECT_EQ(bar[at + 1], d.w.menus().palidziba());
 
     const QString folder = zimo::exampleFolder();
     ASSERT_FALSE(folder.isEmpty());
@@ -83,7 +83,7 @@ TEST(ExamplesInTheWindow, ChoosingOneGivesItsTextNoNameAndAWhitePage)
     ASSERT_TRUE(d.runToEnd());
     ASSERT_FALSE(pageIsWhite(d.w.page()));
 
-    const QList<QAction*> items = exampleItems(*d.w.piemeri());
+    const QList<QAction*> items = exampleItems(*d.w.menus().piemeri());
     ASSERT_FALSE(items.isEmpty());
     QAction* example = items.back();
     example->trigger();
@@ -105,10 +105,10 @@ TEST(ExamplesInTheWindow, MenuIsOffWhileAProgramRuns)
     d.text().setProgramText(endless);
     d.w.zimet_Click();
     ASSERT_TRUE(d.w.isRunning());
-    EXPECT_FALSE(d.w.piemeri()->isEnabled());
-    exampleItems(*d.w.piemeri()).front()->trigger();
+    EXPECT_FALSE(d.w.menus().piemeri()->isEnabled());
+    exampleItems(*d.w.menus().piemeri()).front()->trigger();
     EXPECT_EQ(d.w.programText(), endless);
     d.w.stopRun();
     ASSERT_TRUE(WindowDesk::waitFor([&d] { return !d.w.isRunning(); }, 5000));
-    EXPECT_TRUE(d.w.piemeri()->isEnabled());
+    EXPECT_TRUE(d.w.menus().piemeri()->isEnabled());
 }

@@ -1,5 +1,5 @@
-#include "editor/commandhelp.h"
-#include "editor/helpcontent.h"
+#include "editor/help/helpcontent.h"
+#include "editor/textbox/commandhelp.h"
 #include "program/keywords.h"
 #include "platform/rasterpage.h"
 #include "interpreter/machine.h"

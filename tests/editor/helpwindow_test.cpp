@@ -1,8 +1,8 @@
 #include "windowdesk.h"
 
-#include "editor/helpcontent.h"
-#include "editor/helplauncher.h"
-#include "editor/helpwindow.h"
+#include "editor/help/helpcontent.h"
+#include "editor/help/helplauncher.h"
+#include "editor/help/helpwindow.h"
 #include "files/programfiles.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ struct HelpDesk : WindowDesk {
 TEST(HelpWindow, PalidzibaWithoutACommandFileOpensOneHelpThatDoesNotBlock)
 {
     HelpDesk d;
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     ASSERT_NE(d.help(), nullptr);
     EXPECT_TRUE(d.help()->isVisible());
     EXPECT_FALSE(d.help()->isModal());
@@ -76,7 +76,7 @@ TEST(HelpWindow, PalidzibaWithoutACommandFileOpensOneHelpThatDoesNotBlock)
     EXPECT_EQ(tabs->tabText(0), u"Pirmie soļi");
     EXPECT_FALSE(d.in<QTextBrowser>("pirmieSoli")->toPlainText().isEmpty());
     d.help()->close();
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     d.w.helpLauncher().f1()->trigger();
     EXPECT_EQ(d.w.findChildren<zimo::HelpWindow*>().size(), 1);
     EXPECT_TRUE(d.help()->isVisible());
@@ -106,7 +106,7 @@ TEST(HelpWindow, F1OnALineOpensTheEntryOfItsCommand)
 TEST(HelpWindow, F1OnAHiddenCommandClearsTheSearch)
 {
     HelpDesk d;
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     d.in<QLineEdit>("meklet")->setText(QStringLiteral("zvaig"));
     d.text().setProgramText(QStringLiteral("spirale 15,10"));
     d.f1OnLine(0);
@@ -117,7 +117,7 @@ TEST(HelpWindow, F1OnAHiddenCommandClearsTheSearch)
 TEST(HelpWindow, TheSearchFiltersTheCommandsWithOrWithoutLatvianLetters)
 {
     HelpDesk d;
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     auto* search = d.in<QLineEdit>("meklet");
     ASSERT_NE(search, nullptr);
     const qsizetype all = zimo::helpContent().commands.size();
@@ -144,11 +144,11 @@ TEST(HelpWindow, IevietotAppendsTheExampleAsALineOfItsOwn)
 {
     HelpDesk d;
     d.text().setProgramText(QStringLiteral("uz prieksu 50"));
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     d.help()->showCommand(d.indexOf(QStringLiteral("zieds")));
     d.in<QPushButton>("ievietot")->click();
     EXPECT_EQ(d.w.programText(), u"uz prieksu 50\r\nzieds 5,100,100\r\n");
-    EXPECT_EQ(d.w.helpRow().command, u"zieds");
+    EXPECT_EQ(d.w.helpArea()->row().command, u"zieds");
     d.help()->showCommand(d.indexOf(QStringLiteral("sakne")));
     d.in<QPushButton>("ievietot")->click();
     EXPECT_EQ(d.w.programText(), u"uz prieksu 50\r\nzieds 5,100,100\r\nsakne\r\n");
@@ -160,7 +160,7 @@ TEST(HelpWindow, IevietotAppendsTheExampleAsALineOfItsOwn)
 TEST(HelpWindow, TheScaleGrowsTheTextAndThePictures)
 {
     HelpDesk d;
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     zimo::HelpWindow& help = *d.help();
     auto* list = d.in<QListWidget>("komanduSaraksts");
     const int pixels = help.font().pixelSize();
@@ -176,7 +176,7 @@ TEST(HelpWindow, AScaleSetBeforeTheWindowIsBuiltIsItsScale)
 {
     HelpDesk d;
     d.w.helpLauncher().setScale(1.5);
-    d.w.palidziba()->trigger();
+    d.w.menus().palidziba()->trigger();
     ASSERT_NE(d.help(), nullptr);
     EXPECT_EQ(d.help()->scale(), 1.5);
 }

@@ -3,10 +3,10 @@
 
 #include "windowdesk.h"
 
-#include "editor/hintpresenter.h"
-#include "editor/keywordhighlighter.h"
-#include "editor/linenumbergutter.h"
-#include "editor/notelabels.h"
+#include "editor/textbox/hintpresenter.h"
+#include "editor/textbox/keywordhighlighter.h"
+#include "editor/textbox/linenumbergutter.h"
+#include "editor/textbox/notelabels.h"
 
 #include <QScrollBar>
 #include <QTextBlock>

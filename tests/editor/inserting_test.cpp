@@ -1,6 +1,6 @@
 #include "steeringdesk.h"
 
-#include "editor/samplecommands.h"
+#include "editor/page/samplecommands.h"
 
 #include <gtest/gtest.h>
 

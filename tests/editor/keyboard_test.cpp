@@ -2,12 +2,12 @@
 
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/outlinerect.h"
-#include "editor/picturebox.h"
-#include "editor/qttranslation.h"
-#include "editor/stylepanel.h"
-#include "editor/thicknesspanel.h"
+#include "editor/common/outlinerect.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/pickers/stylepanel.h"
+#include "editor/pickers/thicknesspanel.h"
+#include "editor/window/qttranslation.h"
 #include "files/programfiles.h"
 
 #include <QAccessible>
@@ -80,8 +80,8 @@ TEST(Shortcuts, F5RunsAndCtrlSSavesFromEitherModeWithoutTouchingTheText)
     key(&d.page(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(saveDialog(d.w));
     EXPECT_TRUE(saveDialog(d.w)->isVisible()) << "Saglabāt kā... always asks";
-    EXPECT_EQ(d.w.saveAsAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    EXPECT_EQ(d.w.saglabat()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(d.w.menus().saveAs()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    EXPECT_EQ(d.w.menus().saglabat()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
 }
 
 TEST(Shortcuts, CtrlSWithoutANameAsksForOne)
@@ -98,10 +98,10 @@ TEST(Shortcuts, EscapeAndShiftF5StopARunAndF5NeverDoes)
     KeyDesk d;
     d.clickText();
     d.text().setProgramText(EndlessLoop);
-    EXPECT_FALSE(d.w.stopAction()->isEnabled());
+    EXPECT_FALSE(d.w.menus().stop()->isEnabled());
     key(&d.text(), Qt::Key_F5);
     ASSERT_TRUE(d.w.isRunning());
-    EXPECT_FALSE(d.w.startAction()->isEnabled());
+    EXPECT_FALSE(d.w.menus().start()->isEnabled());
     key(&d.text(), Qt::Key_F5);
     QTest::qWait(50);
     EXPECT_TRUE(d.w.isRunning()) << "F5 only starts";
@@ -113,7 +113,7 @@ TEST(Shortcuts, EscapeAndShiftF5StopARunAndF5NeverDoes)
     ASSERT_TRUE(d.w.isRunning());
     key(&d.page(), Qt::Key_Escape);
     ASSERT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 1000));
-    EXPECT_TRUE(d.w.startAction()->isEnabled());
+    EXPECT_TRUE(d.w.menus().start()->isEnabled());
     EXPECT_EQ(d.text().toPlainText(), EndlessLoop);
 }
 
@@ -127,12 +127,12 @@ TEST(Shortcuts, MenusCarryMnemonicsAndShowTheirKeys)
         EXPECT_TRUE(titles.contains(QString::fromUtf8(wanted))) << wanted;
     auto* program = d.w.findChild<QMenu*>(QStringLiteral("programma"));
     ASSERT_TRUE(program);
-    EXPECT_EQ(program->actions().value(0), d.w.startAction());
-    EXPECT_EQ(d.w.startAction()->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(d.w.stopAction()->shortcuts().size(), 2);
-    EXPECT_EQ(d.w.jauns()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(d.w.ieladet()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(d.w.iziet()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(program->actions().value(0), d.w.menus().start());
+    EXPECT_EQ(d.w.menus().start()->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(d.w.menus().stop()->shortcuts().size(), 2);
+    EXPECT_EQ(d.w.menus().jauns()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(d.w.menus().ieladet()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(d.w.menus().iziet()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     // F1 opens the built-in help; the menu item may start the folder's own command file.
     auto* f1 = d.w.findChild<QAction*>(QStringLiteral("f1"));
     ASSERT_TRUE(f1);

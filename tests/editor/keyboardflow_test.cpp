@@ -4,14 +4,14 @@
 
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/editoractions.h"
-#include "editor/keyrouter.h"
-#include "editor/panelswitch.h"
-#include "editor/picturebox.h"
-#include "editor/statusrow.h"
-#include "editor/stylepanel.h"
-#include "editor/thicknesspanel.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/pickers/panelswitch.h"
+#include "editor/pickers/stylepanel.h"
+#include "editor/pickers/thicknesspanel.h"
+#include "editor/window/editoractions.h"
+#include "editor/window/keyrouter.h"
+#include "editor/window/statusrow.h"
 #include "interpreter/machine.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "windowdesk.h"
 
-#include "editor/programhistory.h"
-#include "editor/statusrow.h"
+#include "editor/textbox/programhistory.h"
+#include "editor/window/statusrow.h"
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
@@ -19,8 +19,8 @@ namespace
 {
 
 struct BoxDesk : WindowDesk {
-    QAction* undo() { return w.history().atsaukt(); }
-    QAction* redo() { return w.history().atceltAtsauksanu(); }
+    QAction* undo() { return w.menus().history().atsaukt(); }
+    QAction* redo() { return w.menus().history().atceltAtsauksanu(); }
     QString box() const { return w.ieraksti()->toPlainText(); }
     QString workFile() const
     {
@@ -138,7 +138,7 @@ TEST(UndoRedo, TypingLoadingAndNewProgramAreStepsToo)
     d.type(QStringLiteral("zieds 5,100,100"));
     d.load("stari 5,40,60\r\n");
     EXPECT_EQ(d.box(), u"stari 5,40,60") << "the loader drops the last line end";
-    d.w.jauns()->trigger();
+    d.w.menus().jauns()->trigger();
     EXPECT_EQ(d.box(), u"");
     d.clickText();
     d.ctrl(Qt::Key_Z, &d.text());

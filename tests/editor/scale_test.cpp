@@ -1,11 +1,12 @@
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/outlinerect.h"
-#include "editor/picturebox.h"
-#include "editor/twips.h"
-#include "editor/windowscale.h"
+#include "editor/common/outlinerect.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/window/windowscale.h"
+#include "editor/window/windowscaler.h"
 #include "files/programfiles.h"
+#include "files/twips.h"
 #include "platform/rasterpage.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ struct ScaleDesk : WindowDesk {
 TEST(StartScale, IsTheLargestStepThatFitsTheScreenWithATitleBar)
 {
     ScaleDesk d;
-    const QSize full = d.w.sizeAtFullScale();
+    const QSize full = d.w.scaler().sizeAtFullScale();
     EXPECT_EQ(full.width(), 1016);
     EXPECT_GT(full.height(), 705) << "the menu bar counts";
     // A school laptop: under a taskbar 728 pixels leave no room for the window at 100 %
@@ -57,10 +58,10 @@ TEST(StartScale, IsTheLargestStepThatFitsTheScreenWithATitleBar)
 
     // And the chosen step really fits: the laid-out window within 1366 x 768, the next not.
     const int chosen = zimo::fittingScale(QSize(1366, 768), full);
-    d.w.setScale(chosen);
+    d.w.scaler().setScale(chosen);
     EXPECT_LE(d.w.minimumSizeHint().width(), 1366);
     EXPECT_LE(d.w.minimumSizeHint().height() + zimo::TitleBarRoom, 768);
-    d.w.setScale(zimo::nextScale(chosen, +1));
+    d.w.scaler().setScale(zimo::nextScale(chosen, +1));
     EXPECT_GT(d.w.minimumSizeHint().height() + zimo::TitleBarRoom, 768);
 }
 
@@ -68,16 +69,16 @@ TEST(StartScale, TheUsersChoiceIsRememberedAndWinsOverTheScreen)
 {
     {
         ScaleDesk d;
-        d.w.zoomInAction()->trigger();
-        EXPECT_EQ(d.w.scale(), 125);
-        EXPECT_TRUE(d.w.scaleAction(125)->isChecked());
+        d.w.menus().zoomIn()->trigger();
+        EXPECT_EQ(d.w.scaler().scale(), 125);
+        EXPECT_TRUE(d.w.menus().scaleStep(125)->isChecked());
     }
     EXPECT_EQ(zimo::rememberedScale(), 125);
     ScaleDesk again;
-    EXPECT_EQ(again.w.scale(), 100) << "a new window opens at 100 % until told its start";
-    again.w.useStartScale();
-    EXPECT_EQ(again.w.scale(), 125);
-    again.w.scaleAction(100)->trigger();
+    EXPECT_EQ(again.w.scaler().scale(), 100) << "a new window opens at 100 % until told its start";
+    again.w.scaler().useStartScale();
+    EXPECT_EQ(again.w.scaler().scale(), 125);
+    again.w.menus().scaleStep(100)->trigger();
     EXPECT_EQ(zimo::rememberedScale(), 100);
 }
 
@@ -88,27 +89,27 @@ TEST(Scale, ShortcutsStepThroughTheScalesAndStopAtTheEnds)
         QTest::keyClick(&d.page(), key.key(), key.keyboardModifiers());
     };
     press(Qt::CTRL | Qt::Key_Plus);
-    EXPECT_EQ(d.w.scale(), 125);
+    EXPECT_EQ(d.w.scaler().scale(), 125);
     press(Qt::CTRL | Qt::Key_Equal);
-    EXPECT_EQ(d.w.scale(), 150);
+    EXPECT_EQ(d.w.scaler().scale(), 150);
     press(Qt::CTRL | Qt::Key_0);
-    EXPECT_EQ(d.w.scale(), 100);
+    EXPECT_EQ(d.w.scaler().scale(), 100);
     for (int i = 0; i < 4; ++i)
         press(Qt::CTRL | Qt::Key_Minus);
-    EXPECT_EQ(d.w.scale(), 75);
-    EXPECT_TRUE(d.w.scaleAction(75)->isChecked());
-    EXPECT_FALSE(d.w.scaleAction(100)->isChecked());
+    EXPECT_EQ(d.w.scaler().scale(), 75);
+    EXPECT_TRUE(d.w.menus().scaleStep(75)->isChecked());
+    EXPECT_FALSE(d.w.menus().scaleStep(100)->isChecked());
     d.clickText();
     for (int i = 0; i < 9; ++i)
         QTest::keyClick(&d.text(), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(d.w.scale(), 200);
+    EXPECT_EQ(d.w.scaler().scale(), 200);
     EXPECT_EQ(d.text().toPlainText(), u"") << "the keys never reach the program";
 }
 
 TEST(Scale, TheWholeWindowGrowsButThePageKeepsItsPixels)
 {
     ScaleDesk d;
-    d.w.setScale(150);
+    d.w.scaler().setScale(150);
     EXPECT_EQ(d.w.centralWidget()->minimumSize(), QSize(1524, 1058));
     // The page's inner area shows 789 x 613 page pixels at one and a half screen pixels.
     EXPECT_EQ(d.page().geometry(), QRect(0, 72, 1184 + 6, 920 + 6));
@@ -129,14 +130,14 @@ TEST(Scale, TheWholeWindowGrowsButThePageKeepsItsPixels)
     EXPECT_EQ(QImage(png).size(), QSize(789, 613));
 
     // The save dialog, opened at this scale, is laid out at it too.
-    d.w.saveAsAction()->trigger();
+    d.w.menus().saveAs()->trigger();
     auto* form2 = d.w.findChild<QWidget*>(QStringLiteral("Form2"));
     ASSERT_TRUE(form2);
     EXPECT_EQ(form2->size(), QSize(503, 473));
     form2->hide();
 
     // And back at 100 % every control stands where it stood.
-    d.w.setScale(100);
+    d.w.scaler().setScale(100);
     EXPECT_EQ(d.page().geometry(), QRect(0, 48, 793, 617));
     EXPECT_EQ(d.text().geometry(), zimo::twRect(12000, 720, 3255, 9375));
     EXPECT_EQ(d.w.toolbar()->com(0)->iconSize(), QSize(32, 32));
@@ -146,7 +147,7 @@ TEST(Scale, TheWholeWindowGrowsButThePageKeepsItsPixels)
 TEST(Scale, PointerAndClicksMapBackToPagePixels)
 {
     ScaleDesk d;
-    d.w.setScale(150);
+    d.w.scaler().setScale(150);
     QLabel* label = d.w.statusRow()->peles_koord();
     d.movePointer(QPoint(3 + 180, 3 + 67));
     EXPECT_EQ(label->text(), u"Kursora koordinātas 120:44");
@@ -179,6 +180,6 @@ TEST(Resize, TheTextBoxTakesTheRoomAndThePageStays)
     d.w.resize(smallest - QSize(100, 100));
     QTest::qWait(1);
     EXPECT_EQ(d.text().geometry(), text) << "the window is never smaller than its layout";
-    d.w.setScale(125);
+    d.w.scaler().setScale(125);
     EXPECT_EQ(d.text().geometry().size(), zimo::twRect(12000, 720, 3255, 9375).size());
 }

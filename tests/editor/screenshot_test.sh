@@ -22,18 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The server picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-if [ ! -s "$work/display" ]; then
-  echo "skipped: Xvfb did not start"; cat "$work/xvfb.log"
-  exit 77
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
 export QT_QPA_PLATFORM=xcb
 
 # The window remembers its scale in a settings file of its own; this one holds it at 100 %,

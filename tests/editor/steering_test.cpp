@@ -1,6 +1,6 @@
 #include "steeringdesk.h"
 
-#include "editor/recordingmessages.h"
+#include "editor/page/recordingmessages.h"
 #include "run/runloop.h"
 #include "turtle/turtle.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editor/commandhelp.h"
-#include "editor/commandinserter.h"
-#include "editor/commandrecorder.h"
-#include "editor/keysteering.h"
-#include "editor/pickers.h"
+#include "editor/page/commandinserter.h"
+#include "editor/page/commandrecorder.h"
+#include "editor/page/keysteering.h"
+#include "editor/pickers/pickers.h"
+#include "editor/textbox/commandhelp.h"
 #include "platform/rasterpage.h"
 #include "platform/textcodec.h"
 #include "interpreter/machine.h"

@@ -3,12 +3,12 @@
 
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
-#include "editor/editoractions.h"
-#include "editor/picturebox.h"
-#include "editor/statusrow.h"
-#include "editor/stylepanel.h"
-#include "editor/thicknesspanel.h"
+#include "editor/common/picturebox.h"
+#include "editor/pickers/colourpanel.h"
+#include "editor/pickers/stylepanel.h"
+#include "editor/pickers/thicknesspanel.h"
+#include "editor/window/editoractions.h"
+#include "editor/window/statusrow.h"
 #include "platform/rasterpage.h"
 #include "interpreter/machine.h"
 
@@ -98,8 +98,8 @@ TEST(SteeringWindow, SamplesAppendTheirLineAndExplainIt)
     d.click(d.w.toolbar()->com(9));
     d.click(d.w.toolbar()->com(9));
     EXPECT_EQ(d.lines(), (QStringList { "spirale 10,10", "spirale 10,10" }));
-    EXPECT_EQ(d.w.helpRow().command, u"spirale");
-    EXPECT_EQ(d.w.helpRow().example, u"Piemērs: spirale 15,10");
+    EXPECT_EQ(d.w.helpArea()->row().command, u"spirale");
+    EXPECT_EQ(d.w.helpArea()->row().example, u"Piemērs: spirale 15,10");
     d.click(d.w.toolbar()->Command4());
     EXPECT_TRUE(d.lines().isEmpty());
     d.click(d.w.toolbar()->com(0));
@@ -120,7 +120,7 @@ TEST(SteeringWindow, ColourPickerAppendsItsNumberAndColoursTheSteering)
     EXPECT_EQ(panel->nr_krasas()->text(), u"10.krāsa");
     d.click(panel->krasas_ok());
     EXPECT_EQ(d.lines(), QStringList { "linijas krasa 10" });
-    EXPECT_EQ(d.w.helpRow().help, u"1-36");
+    EXPECT_EQ(d.w.helpArea()->row().help, u"1-36");
     EXPECT_EQ(d.w.machine().drawing.pen.lineColour, zimo::rgb(255, 0, 0));
     d.keypad(Qt::Key_6);
     d.hold(Qt::Key_Up, 5);
@@ -140,7 +140,7 @@ TEST(SteeringWindow, ThicknessAndStylePickersAppendTheirLines)
     d.click(d.w.toolbar()->l_stils());
     d.click(style->stl(3));
     EXPECT_EQ(d.lines(), (QStringList { "biezums 7", "linijas stils 4" }));
-    EXPECT_EQ(d.w.helpRow().command, u"linijas stils");
+    EXPECT_EQ(d.w.helpArea()->row().command, u"linijas stils");
     EXPECT_EQ(d.w.machine().drawing.pen.steeringThickness, 1);
     d.click(d.w.toolbar()->cf_lin());
     EXPECT_EQ(thickness->HScroll1()->value(), 7) << "the panel keeps its state";

@@ -1,6 +1,6 @@
 #include "windowdesk.h"
 
-#include "editor/outlinerect.h"
+#include "editor/common/outlinerect.h"
 #include "platform/rasterpage.h"
 
 #include <QKeyEvent>
@@ -35,7 +35,7 @@ TEST(HelpRow, FlowerIsExplainedAtItsLastLetterAndTheDigitsStayInTheBuffer)
     EXPECT_EQ(row.help, u"ziedlapu skaits, platums, augstums");
     EXPECT_EQ(row.example, u"Piemērs: zieds 5,100,100");
     d.type(QStringLiteral(" 5,100,100"));
-    EXPECT_EQ(d.w.helpBuffer(), u" 5,100,100");
+    EXPECT_EQ(d.w.helpArea()->buffer(), u" 5,100,100");
     EXPECT_EQ(rowOf(d).c, u"zieds");
     EXPECT_EQ(rowOf(d).example, u"") << "every key press clears the example first";
     EXPECT_EQ(d.text().toPlainText(), u"zieds 5,100,100");
@@ -63,7 +63,7 @@ TEST(HelpRow, KeptTurnKeywordSilencesTheMovementGroup)
     d.type(QStringLiteral(" 10\nlenkis 5\npa kreisi 3"));
     EXPECT_EQ(rowOf(d).c, u"lenkis");
     EXPECT_EQ(rowOf(d).help, u"cik liels");
-    EXPECT_TRUE(d.w.helpBuffer().contains(u"lenkis 5\rpa kreisi 3"))
+    EXPECT_TRUE(d.w.helpArea()->buffer().contains(u"lenkis 5\rpa kreisi 3"))
         << "Enter goes into the buffer as a carriage return";
 }
 
@@ -85,7 +85,7 @@ TEST(HelpRow, BackspaceIsKeptInTheBufferAndDoesNotUndoALetter)
     d.type(QStringLiteral("ums"));
     EXPECT_EQ(d.text().toPlainText(), u"biezums");
     EXPECT_EQ(rowOf(d).c, u"...") << "the buffer holds \"biezx\\bums\"";
-    EXPECT_EQ(d.w.helpBuffer(), u"biezx\bums");
+    EXPECT_EQ(d.w.helpArea()->buffer(), u"biezx\bums");
 }
 
 TEST(HelpRow, CountedLoopFillsTheWholeRowSideBySide)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "editor/form1.h"
-#include "editor/helparea.h"
-#include "editor/pageview.h"
-#include "editor/programtextbox.h"
-#include "editor/statusrow.h"
-#include "editor/toolbar.h"
+#include "editor/page/pageview.h"
+#include "editor/textbox/helparea.h"
+#include "editor/textbox/programtextbox.h"
+#include "editor/window/form1.h"
+#include "editor/window/mainmenus.h"
+#include "editor/window/statusrow.h"
+#include "editor/window/toolbar.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "windowdesk.h"
 
-#include "editor/colourpanel.h"
+#include "editor/pickers/colourpanel.h"
 #include "files/recovery.h"
 #include "platform/rasterpage.h"
 #include "interpreter/machine.h"
@@ -71,7 +71,7 @@ TEST(WindowRun, WhileRunningTheLineIsHighlightedAndNothingElseChangesState)
     EXPECT_TRUE(d.text().isReadOnly());
     EXPECT_FALSE(bar.Command2()->isEnabled());
     EXPECT_FALSE(bar.com(3)->isEnabled());
-    EXPECT_FALSE(d.w.jauns()->isEnabled());
+    EXPECT_FALSE(d.w.menus().jauns()->isEnabled());
     EXPECT_FALSE(d.w.f_krasas()->isEnabled());
     EXPECT_TRUE(bar.zimet()->isEnabled());
 
@@ -88,7 +88,7 @@ TEST(WindowRun, WhileRunningTheLineIsHighlightedAndNothingElseChangesState)
     EXPECT_EQ(endOf(finished), RunOutcome::End::Stopped);
     EXPECT_EQ(d.text().runLine(), 0);
     EXPECT_TRUE(bar.Command2()->isEnabled());
-    EXPECT_TRUE(d.w.jauns()->isEnabled());
+    EXPECT_TRUE(d.w.menus().jauns()->isEnabled());
     EXPECT_FALSE(d.text().isReadOnly());
     EXPECT_TRUE(d.takeMessages().isEmpty()) << "the user stopped it and needs no message";
 }

@@ -3,9 +3,9 @@
 
 #include "windowdesk.h"
 
-#include "editor/runcontrolactions.h"
-#include "editor/stateinspector.h"
-#include "editor/stopmarks.h"
+#include "editor/run/runcontrolactions.h"
+#include "editor/run/stateinspector.h"
+#include "editor/run/stopmarks.h"
 
 #include <QAction>
 #include <QMenu>

@@ -23,6 +23,7 @@ need bin/zimo
 need share/applications/$id.desktop
 need share/mime/packages/$id.xml
 need share/metainfo/$id.metainfo.xml
+need share/doc/zimo/copyright
 need share/icons/hicolor/scalable/apps/$id.svg
 need share/icons/hicolor/scalable/mimetypes/application-x-zimo-program.svg
 
@@ -71,6 +72,8 @@ task_type="$(xpath "$mime" "//*[local-name()='mime-type'][2]/@type")"
 [ "$(xpath "$meta" "//provides/mediatype[2]")" = "$task_type" ] || fail "metainfo provides no task type"
 [ "$(xpath "$meta" "//launchable")" = "$id.desktop" ] || fail "metainfo launches another entry"
 [ "$(xpath "$meta" "//release/@version")" = "$version" ] || fail "metainfo release is not $version"
+[ "$(xpath "$meta" "//project_license")" = GPL-3.0-or-later ] || fail "metainfo names no licence"
+cmp -s "$source/LICENSE" "$stage/share/doc/zimo/copyright" || fail "the licence is not installed"
 [ "$(entry Icon)" = "$id" ] || fail "the desktop entry's icon is '$(entry Icon)'"
 [ "$(entry Exec)" = "zimo %f" ] || fail "the desktop entry runs '$(entry Exec)'"
 mime_icon="$(xpath "$mime" "//*[local-name()='icon']/@name")"

@@ -25,7 +25,8 @@ contents="$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')"
 for path in usr/bin/zimo usr/share/applications/lv.zimo.Zimo.desktop \
     usr/share/mime/packages/lv.zimo.Zimo.xml usr/share/metainfo/lv.zimo.Zimo.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/lv.zimo.Zimo.svg \
-    usr/share/icons/hicolor/48x48/mimetypes/application-x-zimo-program.png; do
+    usr/share/icons/hicolor/48x48/mimetypes/application-x-zimo-program.png \
+    usr/share/doc/zimo/copyright; do
     grep -qx "\./$path" <<<"$contents" || fail "the package lacks /$path"
 done
 if [ -d "$source/examples" ]; then

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 using namespace zimo;
 
 TEST(Baltic, LatvianLettersRoundTripThroughTheirCodePageBytes)
@@ -48,4 +50,30 @@ TEST(WorkFileSplit, ACarriageReturnEndsALineAndALoneLineFeedDoesNot)
     EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\nb\r\n")), QStringList { "a\nb" });
     EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\r\r\n")), (QStringList { "a", "" }));
     EXPECT_EQ(splitWorkFileLines(QStringLiteral("a\r\nb")), (QStringList { "a", "b" }));
+}
+
+// The code page's table is our own; the C library's converter is the reference it must
+// match byte for byte, so files read and written before keep their letters.
+TEST(Baltic, EveryByteDecodesAsTheCLibraryConverterDecodesIt)
+{
+    iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1257");
+    ASSERT_NE(cd, iconv_t(-1));
+    for (int b = 0; b < 256; ++b) {
+        char in = char(b);
+        char16_t expected = 0xFFFD;
+        char* inPtr = &in;
+        char* outPtr = reinterpret_cast<char*>(&expected);
+        size_t inLeft = 1;
+        size_t outLeft = sizeof expected;
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
+            expected = 0xFFFD;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+        const QByteArray byte(1, char(b));
+        EXPECT_EQ(decodeWindows1257(byte), QString(QChar(expected))) << "byte " << b;
+        if (expected != 0xFFFD) {
+            EXPECT_EQ(encodeWindows1257(QString(QChar(expected))).bytes, byte) << "byte " << b;
+        }
+    }
+    iconv_close(cd);
 }

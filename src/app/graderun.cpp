@@ -51,13 +51,17 @@ void complain(const char* what, const QString& path, const QString& reason)
     std::fprintf(stderr, "%s %s: %s\n", what, qPrintable(path), reason.toUtf8().constData());
 }
 
-// The sheet's texts need fonts, which need an application object; the grading runs
-// without a display, so it gets one that draws off the screen.
+// The sheet's texts need fonts, which need an application object. Grading needs no
+// display, so on Linux it gets one that draws off the screen; Windows always has its own.
 QString writeSheet(const QString& path, const QString& title, const QList<GradedProgram>& graded)
 {
-    int argc = 3;
     char name[] = "zimo", option[] = "-platform", platform[] = "offscreen";
     char* argv[] = { name, option, platform, nullptr };
+#ifdef _WIN32
+    int argc = 1;
+#else
+    int argc = 3;
+#endif
     const QGuiApplication app(argc, argv);
     return savePngFile(path, classSheet(title, graded));
 }

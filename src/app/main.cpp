@@ -1,7 +1,7 @@
 #include "checkrun.h"
-#include "graderun.h"
 #include "commandline.h"
 #include "console.h"
+#include "graderun.h"
 #include "headlessrun.h"
 #include "maketaskrun.h"
 #include "workfolder.h"

@@ -9,6 +9,7 @@
 #include "programhost.h"
 #include "recovery.h"
 #include "savedialog.h"
+#include "tasks/taskfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,6 +46,8 @@ void bringUp(QWidget& window)
 }
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+bool isTaskFile(const QString& path) { return path.endsWith(TaskSuffix, Qt::CaseInsensitive); }
 
 } // namespace
 
@@ -91,15 +94,22 @@ bool ProgramFiles::pagaidu_sagl()
     return true;
 }
 
-bool ProgramFiles::load_file(const QString& path)
+std::optional<QString> ProgramFiles::readProgram(const QString& path) const
 {
     const LoadedProgram program = readProgramFile(path);
     if (!program.ok()) {
         tell(filemsg::programNotLoaded(shown(path), program.problem));
-        return false;
+        return std::nullopt;
     }
-    m_host.setProgramText(program.text);
-    return true;
+    return program.text;
+}
+
+bool ProgramFiles::load_file(const QString& path)
+{
+    const std::optional<QString> text = readProgram(path);
+    if (text)
+        m_host.setProgramText(*text);
+    return text.has_value();
 }
 
 bool ProgramFiles::writeProgram(const QString& folder, const QString& name)
@@ -147,6 +157,11 @@ void ProgramFiles::loadChosen(const QString& folder, const QString& fileName)
         return;
     if (fileName.isEmpty()) {
         tell(filemsg::noFileChosen());
+        return;
+    }
+    if (isTaskFile(fileName)) {
+        openDialog().hide();
+        emit taskChosen(QDir(folder).filePath(fileName));
         return;
     }
     if (!load_file(QDir(folder).filePath(fileName)))
@@ -287,7 +302,9 @@ bool ProgramFiles::savePicture(const QString& path)
 void ProgramFiles::openAtStart(const QString& path)
 {
     const QFileInfo file(path);
-    if (load_file(file.absoluteFilePath()))
+    if (isTaskFile(path))
+        emit taskChosen(file.absoluteFilePath());
+    else if (load_file(file.absoluteFilePath()))
         setProgram(file.absolutePath(), programNameOf(file.fileName()));
 }
 
@@ -300,10 +317,20 @@ const LoadedProgram& ProgramFiles::previous() const
 
 bool ProgramFiles::openExample(const QString& path)
 {
-    if (m_host.isRunning() || !load_file(path))
+    if (m_host.isRunning())
         return false;
-    // The example is the learner's to change now; the save button must not write to the
-    // examples folder, so the program has no name until it is saved under one.
+    const std::optional<QString> text = readProgram(path);
+    return text && replaceProgram(*text);
+}
+
+bool ProgramFiles::replaceProgram(const QString& text)
+{
+    if (m_host.isRunning())
+        return false;
+    m_host.setProgramText(text);
+    // The program is the learner's to change now; the save button must not write to the
+    // examples folder or over the last program's file, so it has no name until it is saved
+    // under one.
     setProgram(m_folder, {});
     return true;
 }

@@ -56,13 +56,17 @@ public:
     /// The program text changed: its recovery copy follows once the text has rested a few
     /// seconds, so that a crash or a power cut loses only those seconds.
     void textChanged();
-    /// Loads the program file named on the command line and names the program after it.
+    /// Loads the program file named on the command line and names the program after it; a
+    /// task file starts that task.
     void openAtStart(const QString& path);
     /// Writes the page as a PNG picture to path; false (and a message) when it failed.
     bool savePicture(const QString& path);
     /// Menu "Piemēri": puts the example program at path into the text box as a program
     /// without a name. False (and a message) when it could not be read, or while a run goes on.
     bool openExample(const QString& path);
+    /// Puts text into the text box in place of the program, as a program without a name: what
+    /// an example and a task do. False while a run goes on.
+    bool replaceProgram(const QString& text);
 
 public slots:
     /// Menu "Jauns": the program loses its name and text; the drawing stays.
@@ -90,12 +94,17 @@ signals:
     void programNameChanged(const QString& name);
     /// "Palīdzība" found no command file to start: the window shows its own help.
     void helpWanted();
+    /// A task file was chosen to be opened ("Ielādēt", the command line): the window starts
+    /// that task.
+    void taskChosen(const QString& path);
 
 private:
     /// Writes the program text to "pag.zkf" and keeps its bytes for the save dialog.
     bool pagaidu_sagl();
     /// Reads the program file at path into the text box; false when it could not.
     bool load_file(const QString& path);
+    /// The program text of the file at path; nothing (and a message) when it cannot be read.
+    std::optional<QString> readProgram(const QString& path) const;
     void saveChosen(const QString& folder, const QString& name);
     void loadChosen(const QString& folder, const QString& fileName);
     bool writeProgram(const QString& folder, const QString& name);

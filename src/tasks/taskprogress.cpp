@@ -1,12 +1,12 @@
 #include "taskprogress.h"
 
 #include "platform/safefile.h"
+#include "platform/userdata.h"
 #include "taskfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace zimo
 {
@@ -27,8 +27,7 @@ TaskProgress::TaskProgress(const QString& path)
 
 QString TaskProgress::defaultPath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(folder).filePath(QStringLiteral("atrisinatie_uzdevumi.txt"));
+    return QDir(userDataFolder()).filePath(QStringLiteral("atrisinatie_uzdevumi.txt"));
 }
 
 QString TaskProgress::keyOf(const Task& task)

@@ -44,7 +44,7 @@ if [ -d "$source/examples" ]; then
     installed="$(cd "$stage/share/zimo/examples" 2>/dev/null && find . -name '*.zkf' | sort)" || true
     [ -n "$expected" ] && [ "$expected" = "$installed" ] || fail "the examples are not all installed"
 fi
-expected="$(cd "$source/data/tasks" && find . -name '*.zku' | sort)"
+expected="$(cd "$source/tasks" && find . -name '*.zku' | sort)"
 installed="$(cd "$stage/share/zimo/tasks" 2>/dev/null && find . -name '*.zku' | sort)" || true
 [ -n "$expected" ] && [ "$expected" = "$installed" ] || fail "the tasks are not all installed"
 

@@ -52,6 +52,18 @@ void PageView::setRubberBand(bool visible, QLineF line, QColor colour)
     update();
 }
 
+void PageView::setGuide(const QImage& guide)
+{
+    m_guide = guide;
+    update();
+}
+
+void PageView::setMarks(const QImage& marks)
+{
+    m_marks = marks;
+    update();
+}
+
 void PageView::paintEvent(QPaintEvent* event)
 {
     (void)event;
@@ -62,7 +74,17 @@ void PageView::paintEvent(QPaintEvent* event)
     p.fillRect(inner, Qt::white);
     // Whole factors repeat every page pixel; others may smooth, as the drawing never changes.
     p.setRenderHint(QPainter::SmoothPixmapTransform, scalePercent() % 100 != 0);
-    p.drawImage(QRectF(inner.topLeft(), QSizeF(m_frame.image.size()) * m_scale), m_frame.image);
+    const QRectF picture(inner.topLeft(), QSizeF(m_frame.image.size()) * m_scale);
+    p.drawImage(picture, m_frame.image);
+    // Multiplied in, the guide shows where the page is white and leaves the drawing's dark
+    // lines dark: it lies under them.
+    if (!m_guide.isNull()) {
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        p.drawImage(picture, m_guide);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (!m_marks.isNull())
+        p.drawImage(picture, m_marks);
     p.translate(m_border, m_border);
     p.scale(m_scale, m_scale);
     if (m_bandVisible) {

@@ -18,6 +18,9 @@
 #include "editor/run/runcontrolactions.h"
 #include "editor/run/runcontroller.h"
 #include "editor/run/stopmarks.h"
+#include "editor/tasks/maketaskdialog.h"
+#include "editor/tasks/taskmenu.h"
+#include "editor/tasks/tasksession.h"
 #include "editor/textbox/helparea.h"
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programhistory.h"
@@ -59,6 +62,7 @@ Form1::Form1(QWidget* parent)
     buildParts();
     connectParts();
     connectActions();
+    connectTasks();
     m_scaler->layOut();
 
     // Form_Load
@@ -98,6 +102,9 @@ void Form1::buildParts()
         *m_run);
     m_scaler = std::make_unique<WindowScaler>(
         WindowScaler::Parts { *this, *m_client, *m_menus, *m_helpLauncher });
+    m_tasks = new TaskSession(
+        { *lapa(), *m_client->taskPanel(), *m_menus->uzdevumi(), *m_files, *this, *m_machine },
+        this);
 }
 
 void Form1::connectParts()
@@ -146,6 +153,20 @@ void Form1::connectActions()
     connect(m_helpLauncher, &HelpLauncher::insertWanted, m_actions, &EditorActions::insertLine);
     connect(m_runActions, &RunControlActions::pauseShown, toolbar(), &Toolbar::showPaused);
     connect(m_runActions, &RunControlActions::firstStepWanted, this, [this] { startRun(true); });
+}
+
+// A task starts from the menu or from a task file, and judges every run that ends.
+void Form1::connectTasks()
+{
+    connect(m_menus->uzdevumi(), &TaskMenu::taskChosen, m_tasks, &TaskSession::start);
+    connect(m_files, &ProgramFiles::taskChosen, m_tasks, &TaskSession::start);
+    connect(this, &Form1::runFinished, m_tasks, &TaskSession::judge);
+    connect(m_tasks, &TaskSession::pageChanged, this, &Form1::updatePage);
+    connect(m_tasks, &TaskSession::panelShown, m_client, &ClientArea::showTaskPanel);
+    connect(m_menus->makeTask(), &QAction::triggered, this, [this] {
+        if (!isRunning())
+            (new MakeTaskDialog(programText(), m_files->programFolder(), this))->open();
+    });
 }
 
 QString Form1::programText() const { return ieraksti()->programText(); }
@@ -213,6 +234,7 @@ void Form1::startRun(bool firstStepOnly)
     m_files->keepForRecovery();
     m_keys->releaseWaiting();
     hints().clearRunError();
+    m_tasks->prepareRun();
     m_run->start(programText(), RunOptions { WorkFileName.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);

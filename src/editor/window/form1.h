@@ -23,6 +23,7 @@ class ProgramFiles;
 class RasterPage;
 class RunControlActions;
 class RunController;
+class TaskSession;
 class WindowScaler;
 
 /// The main window Form1: the client area with the page, the program text box and their
@@ -76,6 +77,8 @@ public:
     HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
     /// The scale the whole window is laid out at.
     WindowScaler& scaler() const { return *m_scaler; }
+    /// The drawing task that may be on.
+    TaskSession& tasks() const { return *m_tasks; }
 
 public slots:
     /// The Run button: runs the program of the text box, goes on with a paused run, or stops
@@ -103,6 +106,7 @@ private:
     void buildParts();
     void connectParts();
     void connectActions();
+    void connectTasks();
     void showFrame();
     void setRunning(bool running);
     void showRunEnd(const RunOutcome& outcome);
@@ -125,6 +129,7 @@ private:
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;
     RunControlActions* m_runActions = nullptr;
+    TaskSession* m_tasks = nullptr;
     std::unique_ptr<WindowScaler> m_scaler;
 };
 

@@ -3,6 +3,8 @@
 #include "windowscale.h"
 
 #include "editor/common/windowmessages.h"
+#include "editor/tasks/taskmenu.h"
+#include "editor/tasks/taskwindowmessages.h"
 #include "editor/textbox/programhistory.h"
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
@@ -40,6 +42,8 @@ MainMenus::MainMenus(QMainWindow& window, ProgramFiles& files, ProgramTextBox& t
     buildViewMenu();
     m_examples = new ExamplesMenu(files, exampleGroups(exampleFolder()), &window);
     bar->addMenu(m_examples);
+    m_tasks = new TaskMenu(taskGroups(taskFolder()), TaskProgress::defaultPath(), &window);
+    bar->addMenu(m_tasks);
     m_help = bar->addAction(windowmsg::help());
     m_help->setObjectName(QStringLiteral("palidziba"));
     connect(m_help, &QAction::triggered, &files, &ProgramFiles::palidziba_Click);
@@ -54,6 +58,7 @@ void MainMenus::buildFileMenu(QMenu* file, ProgramFiles& files)
     m_save = addNamed(file, windowmsg::saveMenu(), "saglabat");
     m_saveAs = addNamed(file, windowmsg::saveAs(), "saglabat_ka");
     m_picture = addNamed(file, windowmsg::savePicture(), "saglabat_attelu");
+    m_makeTask = addNamed(file, taskwinmsg::makeTask(), "izveidot_uzdevumu");
     if (files.hasRecovery())
         m_restore = addNamed(file, windowmsg::restorePrevious(), "atjaunot");
     m_quit = addNamed(file, windowmsg::quit(), "iziet");
@@ -124,12 +129,13 @@ void MainMenus::addShortcuts()
 
 void MainMenus::setRunning(bool running)
 {
-    for (QAction* action : { m_new, m_load, m_save, m_saveAs, m_picture, m_start })
+    for (QAction* action : { m_new, m_load, m_save, m_saveAs, m_picture, m_makeTask, m_start })
         action->setEnabled(!running);
     m_stop->setEnabled(running);
     if (m_restore)
         m_restore->setEnabled(!running);
     m_examples->setEnabled(!running);
+    m_tasks->setEnabled(!running);
     m_history->setRunning(running);
 }
 

@@ -25,7 +25,7 @@ struct SteeringDesk {
     std::unique_ptr<zimo::Machine> machine = std::make_unique<zimo::Machine>(page);
     zimo::Machine& m = *machine;
     zimo::CommandRecorder recorder { m.program, dir.filePath(QStringLiteral("komandas.zkf")) };
-    zimo::KeySteering steering { m, recorder };
+    zimo::KeySteering steering { m.drawing, recorder };
     QString helpBuffer;
     zimo::HelpRow help;
     zimo::CommandInserter inserter { recorder, helpBuffer, help };

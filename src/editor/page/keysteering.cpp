@@ -2,8 +2,7 @@
 
 #include "commandrecorder.h"
 
-#include "platform/rasterpage.h"
-#include "interpreter/machine.h"
+#include "turtle/drawing.h"
 #include "turtle/turtle.h"
 
 #include <Qt>
@@ -13,8 +12,8 @@
 namespace zimo
 {
 
-KeySteering::KeySteering(Machine& machine, CommandRecorder& recorder)
-    : m_machine(machine)
+KeySteering::KeySteering(Drawing& drawing, CommandRecorder& recorder)
+    : m_drawing(drawing)
     , m_recorder(recorder)
 {
 }
@@ -23,8 +22,8 @@ bool KeySteering::Form_KeyDown(int key, bool running)
 {
     if (running)
         return false;
-    Turtle& t = m_machine.drawing.turtle;
-    Pen& pen = m_machine.drawing.pen;
+    Turtle& t = m_drawing.turtle;
+    Pen& pen = m_drawing.pen;
     if (key == Space) {
         pen.penDown = !pen.penDown;
         m_sideColour = pen.penDown ? PenDownSides : PenUpSides;
@@ -56,7 +55,7 @@ void KeySteering::setKeypadHeading(int key)
         return;
     const int heading = Headings[size_t(key - Keypad1)];
     if (heading >= 0)
-        m_machine.drawing.turtle.heading = heading;
+        m_drawing.turtle.heading = heading;
 }
 
 Recorded KeySteering::Form_KeyUp(int, const QString& text, bool running)
@@ -64,19 +63,16 @@ Recorded KeySteering::Form_KeyUp(int, const QString& text, bool running)
     Recorded result { text, false, {} };
     if (running)
         return result;
-    Turtle& t = m_machine.drawing.turtle;
+    Turtle& t = m_drawing.turtle;
     const bool moved = t.x != t.prevX || t.y != t.prevY;
-    if (m_machine.drawing.pen.penDown) {
+    if (m_drawing.pen.penDown) {
         m_band.visible = false;
-        RasterPage& page = m_machine.drawing.page;
-        page.setPenWidth(m_machine.drawing.pen.steeringThickness);
-        const QPointF from(float(t.prevX), float(t.prevY));
-        const QPointF to(float(t.x), float(t.y));
+        m_drawing.setPenWidth(m_drawing.pen.steeringThickness);
         // A release without a step (a turn, Space) must not leave a dot on the page.
         if (moved)
-            page.drawLine(from, to, m_machine.drawing.pen.lineColour);
+            m_drawing.draw_line();
         else
-            page.setCurrentPoint(to);
+            m_drawing.moveDrawingPointTo(t.x, t.y);
         if (moved)
             result = m_recorder.recordStep(text, t);
     } else if (moved) {

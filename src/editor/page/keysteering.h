@@ -9,7 +9,7 @@ namespace zimo
 {
 
 class CommandRecorder;
-class Machine;
+class Drawing;
 struct Recorded;
 
 /// The thin line the window lays over the page (never into it) to show the step that the
@@ -42,7 +42,7 @@ public:
     static constexpr Colour PenDownSides = rgb(0, 0, 255);
     static constexpr Colour PenUpSides = rgb(255, 0, 0);
 
-    KeySteering(Machine& machine, CommandRecorder& recorder);
+    KeySteering(Drawing& drawing, CommandRecorder& recorder);
 
     /// Key press (repeated while the key is held): Space lifts or lowers the pen, Left and
     /// Right turn by a degree, Up steps 4 pixels, the keypad digits set the eight headings;
@@ -66,7 +66,7 @@ public:
 private:
     void setKeypadHeading(int key);
 
-    Machine& m_machine;
+    Drawing& m_drawing;
     CommandRecorder& m_recorder;
     RubberBand m_band;
     Colour m_sideColour = PenDownSides;

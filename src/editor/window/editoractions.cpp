@@ -21,7 +21,7 @@ EditorActions::EditorActions(Parts parts, QObject* parent)
     : QObject(parent)
     , m_parts(parts)
     , m_recorder(parts.machine.program)
-    , m_steering(parts.machine, m_recorder)
+    , m_steering(parts.machine.drawing, m_recorder)
     , m_inserter(m_recorder, parts.help.buffer(), parts.help.row())
     , m_pickers(parts.machine.drawing.pen, m_steering, m_inserter)
     , m_panels(new PickerPanels(m_pickers, parts.pickers,

@@ -12,6 +12,7 @@ namespace zimo
 {
 
 class HelpArea;
+class Machine;
 class PageView;
 class ProgramHost;
 class ProgramTextBox;

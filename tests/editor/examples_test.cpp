@@ -1,5 +1,6 @@
 #include "windowdesk.h"
 
+#include "editor/tasks/taskmenu.h"
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfile.h"

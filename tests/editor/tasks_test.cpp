@@ -178,3 +178,23 @@ TEST(WindowTask, ATeacherMakesATaskFromTheProgramInTheBox)
     EXPECT_EQ(read.task.required, (QStringList { QStringLiteral("lenkis"), QStringLiteral("koordinatas") }));
     EXPECT_EQ(read.task.maxLines, 12);
 }
+
+TEST(WindowTask, ThePanelGrowsWithALongerResult)
+{
+    WindowDesk d;
+    QAction* house = taskItem(*d.w.menus().uzdevumi(), QStringLiteral("Krāsaina māja"));
+    ASSERT_NE(house, nullptr);
+    house->trigger();
+    zimo::TaskPanel& panel = *d.w.findChild<zimo::TaskPanel*>();
+    const int before = panel.height();
+
+    // A run that stops with an error gets the longest sentence; every line of the
+    // instruction and of the sentence must still show.
+    d.text().setProgramText(QStringLiteral("uz prieksu 100, 200"));
+    ASSERT_TRUE(d.runToEnd());
+    d.takeMessages();
+    EXPECT_TRUE(panel.result()->text().contains(u"kļūd")) << panel.result()->text().toStdString();
+    EXPECT_GE(panel.height(), panel.heightForWidth(panel.width()));
+    EXPECT_GT(panel.height(), before);
+    EXPECT_LT(panel.geometry().bottom(), d.text().geometry().top());
+}

@@ -106,6 +106,7 @@ void TaskPanel::applyFonts()
     m_title->setFont(larger(base, 1.5, true));
     m_instruction->setFont(larger(base, 1.2, false));
     m_result->setFont(larger(base, m_solved ? 1.8 : 1.3, true));
+    emit textsChanged();
 }
 
 } // namespace zimo

@@ -37,6 +37,8 @@ public:
 signals:
     void targetToggled(bool shown);
     void leaveRequested();
+    /// Its texts changed, and with them the height they need.
+    void textsChanged();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "taskwindowmessages.h"
 
 #include "files/examplefolder.h"
+#include "files/examplesmenu.h"
 #include "tasks/taskfile.h"
 
 #include <QPainter>
@@ -12,9 +13,6 @@ namespace zimo
 
 namespace
 {
-
-// A title is shown as it is written: an ampersand would otherwise mark a shortcut letter.
-QString menuText(QString title) { return title.replace(u'&', QStringLiteral("&&")); }
 
 // A green tick in the menu's icon column, where it keeps the titles in line.
 QIcon tick()
@@ -37,18 +35,8 @@ TaskMenu::TaskMenu(const QList<ExampleGroup>& levels, const QString& progressPat
     , m_tick(tick())
 {
     setObjectName(QStringLiteral("uzdevumi"));
-    if (levels.isEmpty())
-        addAction(taskwinmsg::noTasks())->setEnabled(false);
-    for (const ExampleGroup& level : levels) {
-        QMenu* submenu = addMenu(menuText(level.title));
-        for (const Example& task : level.examples) {
-            QAction* item = submenu->addAction(menuText(task.title));
-            item->setData(task.path);
-            m_items.append(item);
-            const QString path = task.path;
-            connect(item, &QAction::triggered, this, [this, path] { emit taskChosen(path); });
-        }
-    }
+    m_items = addGroupMenus(*this, levels, taskwinmsg::noTasks(),
+        [this](const QString& path) { emit taskChosen(path); });
     connect(this, &QMenu::aboutToShow, this, &TaskMenu::showTicks);
     showTicks();
 }

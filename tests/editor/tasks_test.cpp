@@ -8,6 +8,7 @@
 #include "editor/tasks/taskpanel.h"
 #include "editor/tasks/tasksession.h"
 #include "files/filelist.h"
+#include "files/opendialog.h"
 #include "files/programfiles.h"
 #include "platform/rasterpage.h"
 #include "tasks/taskfile.h"
@@ -141,6 +142,17 @@ TEST(WindowTask, ATaskFileOpensAsATask)
     list.setFolder(d.dir.path());
     EXPECT_EQ(list.count(), 2) << "the open dialog lists task files too";
 
+    // "Fails → Ielādēt" with a task file chosen.
+    d.w.files().ieladet_Click();
+    auto* dialog = d.w.findChild<zimo::OpenDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    emit dialog->loadRequested(d.dir.path(), QStringLiteral("līnija.zku"));
+    EXPECT_TRUE(d.w.tasks().isOn());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(d.w.findChild<zimo::TaskPanel*>()->titleLabel()->text(), QStringLiteral("Līnija"));
+    d.w.tasks().leave();
+
+    // On the command line, as a double click starts it.
     d.w.files().openAtStart(task);
     EXPECT_TRUE(d.w.tasks().isOn());
     EXPECT_EQ(d.w.findChild<zimo::TaskPanel*>()->titleLabel()->text(), QStringLiteral("Līnija"));

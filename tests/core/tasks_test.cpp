@@ -24,6 +24,9 @@ struct BundledTask {
     }
 };
 
+// A failure names the task's file rather than the bytes of its parameter.
+void PrintTo(const BundledTask& task, std::ostream* out) { *out << task.level << '/' << task.file; }
+
 std::vector<BundledTask> bundled()
 {
     std::vector<BundledTask> found;

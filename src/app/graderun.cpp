@@ -71,7 +71,8 @@ bool writeOutputs(const Request& request, const QString& title, const QList<Grad
 {
     bool complete = true;
     if (!request.csv.isEmpty()) {
-        if (const QString problem = writeFileSafely(request.csv, gradeCsv(graded)); !problem.isEmpty()) {
+        if (const QString problem = writeFileSafely(request.csv, gradeCsv(graded));
+            !problem.isEmpty()) {
             complain("Nevar ierakstīt tabulu", request.csv, problem);
             complete = false;
         }
@@ -87,7 +88,10 @@ bool writeOutputs(const Request& request, const QString& title, const QList<Grad
 
 } // namespace
 
-bool wantsGrade(const QStringList& arguments) { return arguments.contains(QStringLiteral("--grade")); }
+bool wantsGrade(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--grade"));
+}
 
 int runGrade(const QStringList& arguments)
 {
@@ -101,7 +105,8 @@ int runGrade(const QStringList& arguments)
     const TaskRead read = readTaskFile(request.task);
     const TargetPicture target = read.ok() ? targetPicture(read.task) : TargetPicture {};
     if (!read.ok() || !target.ok()) {
-        complain("Nevar izmantot uzdevumu", request.task, read.ok() ? target.problem : read.problem);
+        complain(
+            "Nevar izmantot uzdevumu", request.task, read.ok() ? target.problem : read.problem);
         return 2;
     }
     PictureCheck check(target.picture);

@@ -70,8 +70,9 @@ int runMakeTask(const QStringList& arguments)
 {
     Request request;
     if (!parse(arguments, request)) {
-        return fail(QStringLiteral("Lietošana: zimo --make-task RISINĀJUMS.zkf --title NOSAUKUMS "
-                                   "--text TEKSTS [--require VĀRDS]... [--max-lines N] -o UZDEVUMS.zku"));
+        return fail(
+            QStringLiteral("Lietošana: zimo --make-task RISINĀJUMS.zkf --title NOSAUKUMS "
+                           "--text TEKSTS [--require VĀRDS]... [--max-lines N] -o UZDEVUMS.zku"));
     }
     const FileBytes file = readWholeFile(request.solution);
     if (!file.ok())

@@ -43,7 +43,8 @@ ExamplesMenu::ExamplesMenu(ProgramFiles& files, const QList<ExampleGroup>& group
     , m_files(files)
 {
     setObjectName(QStringLiteral("piemeri"));
-    addGroupMenus(*this, groups, filemsg::noExamples(), [this](const QString& path) { open(path); });
+    addGroupMenus(
+        *this, groups, filemsg::noExamples(), [this](const QString& path) { open(path); });
 }
 
 void ExamplesMenu::open(const QString& path)

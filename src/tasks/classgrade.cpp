@@ -62,9 +62,11 @@ QImage thumbnailOf(const QImage& page)
     const auto block = [](int i, int small, int large) { return i * large / small; };
     for (int ty = 0; ty < h; ++ty) {
         auto* out = reinterpret_cast<QRgb*>(thumbnail.scanLine(ty));
-        const int y0 = block(ty, h, in.height()), y1 = std::max(y0 + 1, block(ty + 1, h, in.height()));
+        const int y0 = block(ty, h, in.height()),
+                  y1 = std::max(y0 + 1, block(ty + 1, h, in.height()));
         for (int tx = 0; tx < w; ++tx) {
-            const int x0 = block(tx, w, in.width()), x1 = std::max(x0 + 1, block(tx + 1, w, in.width()));
+            const int x0 = block(tx, w, in.width()),
+                      x1 = std::max(x0 + 1, block(tx + 1, w, in.width()));
             out[tx] = firstInk(in, x0, x1, y0, y1);
         }
     }

@@ -68,7 +68,8 @@ TargetPicture targetPicture(const Task& task)
         return { {}, taskmsg::solutionFails(drawn.outcome.message) };
     if (const QStringList unmet = unmetRequirements(task, task.solution); !unmet.isEmpty())
         return { {}, taskmsg::solutionMissesWord(unmet.front()) };
-    if (const int lines = programLineCount(task.solution); task.maxLines > 0 && lines > task.maxLines)
+    if (const int lines = programLineCount(task.solution);
+        task.maxLines > 0 && lines > task.maxLines)
         return { {}, taskmsg::solutionTooLong(lines, task.maxLines) };
     if (inkPixels(drawn.picture) == 0)
         return { {}, taskmsg::solutionDrawsNothing() };

@@ -55,13 +55,16 @@ TEST(TaskCheck, TheSamePictureSolvesTheTaskAndRequirementsOnlyNudge)
         written << QStringLiteral("uz prieksu 100") << QStringLiteral("lenkis pa kreisi 90");
     const zimo::TaskVerdict withoutLoop = judged(task, program(written));
     EXPECT_TRUE(withoutLoop.solved);
-    EXPECT_EQ(withoutLoop.sentence, QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ar „atkartot”?"));
+    EXPECT_EQ(
+        withoutLoop.sentence, QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ar „atkartot”?"));
     EXPECT_EQ(withoutLoop.note, QStringLiteral("nav izmantots „atkartot”"));
     EXPECT_EQ(withoutLoop.lines, 8);
 
-    const zimo::TaskVerdict longer = judged(task, program(QStringList { QStringLiteral("atrums 0") } + Square));
+    const zimo::TaskVerdict longer
+        = judged(task, program(QStringList { QStringLiteral("atrums 0") } + Square));
     EXPECT_TRUE(longer.solved);
-    EXPECT_EQ(longer.sentence, QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ne vairāk kā 4 rindās?"));
+    EXPECT_EQ(longer.sentence,
+        QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ne vairāk kā 4 rindās?"));
     EXPECT_EQ(longer.note, QStringLiteral("5 rindas, atļautas 4"));
 }
 
@@ -75,7 +78,8 @@ TEST(TaskCheck, ADifferentPictureGetsANudgeAndAReason)
     } cases[] = {
         { {}, "Lapa vēl ir tukša. Sāc ar pirmo līniju!", "lapa ir tukša" },
         { QStringList { QStringLiteral("linijas krasa 10") } + Square,
-            "Zīmējums ir vietā, bet krāsa nav tā: vajag 1 – melna.", "cita krāsa, vajag 1 – melna" },
+            "Zīmējums ir vietā, bet krāsa nav tā: vajag 1 – melna.",
+            "cita krāsa, vajag 1 – melna" },
         { { QStringLiteral("atkartot 3"), QStringLiteral("uz prieksu 100"),
               QStringLiteral("lenkis pa kreisi 90"), QStringLiteral("beigas") },
             "Gandrīz! Zilās vietas vēl jāuzzīmē.", "trūkst daļas (uzzīmēti 76 %)" },

@@ -20,7 +20,8 @@ Task house()
 {
     Task task;
     task.title = QStringLiteral("Māja ar jumtu");
-    task.instruction = QStringLiteral("Uzzīmē māju!\nSienas – kvadrāts ar malu 100, krāsa 10 – sarkana.");
+    task.instruction
+        = QStringLiteral("Uzzīmē māju!\nSienas – kvadrāts ar malu 100, krāsa 10 – sarkana.");
     task.required = { QStringLiteral("atkartot"), QStringLiteral("palielinat vertibu") };
     task.maxLines = 12;
     task.solution = QStringLiteral("linijas krasa 10\r\n[nosaukums]\r\n  atkartot 4\r\n"
@@ -53,22 +54,25 @@ TEST(TaskFile, ReadsWhatATeacherWritesByHand)
     // UTF-8 with a byte-order mark, LF line ends, section names without Latvian letters
     // and in other case, blank lines and blanks around the texts.
     const QByteArray text = "\xEF\xBB\xBF\n[ Nosaukums ]\n  Kvadr\xC4\x81ts  \n\n[uzdevums]\n\n"
-                            "Uzz\xC4\xAB" "m\xC4\x93 kvadr\xC4\x81tu.\n  Malas 100.\n\n"
+                            "Uzz\xC4\xAB"
+                            "m\xC4\x93 kvadr\xC4\x81tu.\n  Malas 100.\n\n"
                             "[JAIZMANTO]\natkartot, lenkis\n[lielakais rindu skaits]\n 4 \n"
                             "[risinajums]\natkartot 4\nuz prieksu 100\n[uzdevums]\nbeigas\n\n\n";
     const zimo::TaskRead read = zimo::parseTask(text);
     ASSERT_TRUE(read.ok()) << read.problem.toStdString();
     EXPECT_EQ(read.task.title, QStringLiteral("Kvadrāts"));
     EXPECT_EQ(read.task.instruction, QStringLiteral("Uzzīmē kvadrātu.\nMalas 100."));
-    EXPECT_EQ(read.task.required, (QStringList { QStringLiteral("atkartot"), QStringLiteral("lenkis") }));
+    EXPECT_EQ(
+        read.task.required, (QStringList { QStringLiteral("atkartot"), QStringLiteral("lenkis") }));
     EXPECT_EQ(read.task.maxLines, 4);
     // The reference program runs to the end as it stands, section names and all.
-    EXPECT_EQ(read.task.solution,
-        QStringLiteral("atkartot 4\r\nuz prieksu 100\r\n[uzdevums]\r\nbeigas"));
+    EXPECT_EQ(
+        read.task.solution, QStringLiteral("atkartot 4\r\nuz prieksu 100\r\n[uzdevums]\r\nbeigas"));
 
     // The same file in the Baltic code page, as an older editor saves it.
     const QByteArray baltic = zimo::encodeWindows1257(
-        QString::fromUtf8(text.mid(3)).replace(u'\n', QStringLiteral("\r\n"))).bytes;
+        QString::fromUtf8(text.mid(3)).replace(u'\n', QStringLiteral("\r\n")))
+                                  .bytes;
     EXPECT_EQ(zimo::parseTask(baltic).task, read.task);
 }
 
@@ -112,7 +116,8 @@ TEST(TaskFile, RequirementsAreWholeWordsOfTheProgram)
         QStringLiteral("palielinat vertibu") };
     const QString program = QStringLiteral("atkartoti 4\r\nkvadrats\r\nx palielinat vertibu a,1");
     EXPECT_EQ(zimo::unmetRequirements(task, program), QStringList { QStringLiteral("atkartot") });
-    EXPECT_TRUE(zimo::unmetRequirements(task, program + QStringLiteral("\r\natkartot 2")).isEmpty());
+    EXPECT_TRUE(
+        zimo::unmetRequirements(task, program + QStringLiteral("\r\natkartot 2")).isEmpty());
     EXPECT_EQ(zimo::programLineCount(QStringLiteral("a\r\n\r\n   \r\nb\r\n")), 2);
 }
 

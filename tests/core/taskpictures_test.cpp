@@ -23,7 +23,8 @@ std::vector<PicturePair> pairs()
 {
     std::vector<PicturePair> found;
     for (const bool same : { true, false }) {
-        const QDir dir(QStringLiteral(ZIMO_PICTURES_DIR) + (same ? QStringLiteral("/same") : QStringLiteral("/different")));
+        const QDir dir(QStringLiteral(ZIMO_PICTURES_DIR)
+            + (same ? QStringLiteral("/same") : QStringLiteral("/different")));
         for (const QString& file : dir.entryList({ QStringLiteral("*.a.zkf") }, QDir::Files))
             found.push_back({ file.chopped(6).toStdString(), same });
     }
@@ -67,8 +68,10 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Tolerance, testing::ValuesIn(pairs()),
 TEST(Tolerance, EveryPairIsThere)
 {
     const auto all = pairs();
-    EXPECT_GE(std::count_if(all.begin(), all.end(), [](const PicturePair& p) { return p.same; }), 8);
-    EXPECT_GE(std::count_if(all.begin(), all.end(), [](const PicturePair& p) { return !p.same; }), 8);
+    EXPECT_GE(
+        std::count_if(all.begin(), all.end(), [](const PicturePair& p) { return p.same; }), 8);
+    EXPECT_GE(
+        std::count_if(all.begin(), all.end(), [](const PicturePair& p) { return !p.same; }), 8);
 }
 
 } // namespace

@@ -20,7 +20,8 @@ struct BundledTask {
     std::string file;
     QString path() const
     {
-        return QDir(QStringLiteral(ZIMO_TASKS_DIR)).filePath(QString::fromStdString(level + '/' + file));
+        return QDir(QStringLiteral(ZIMO_TASKS_DIR))
+            .filePath(QString::fromStdString(level + '/' + file));
     }
 };
 
@@ -32,7 +33,8 @@ std::vector<BundledTask> bundled()
     std::vector<BundledTask> found;
     const QDir root(QStringLiteral(ZIMO_TASKS_DIR));
     for (const QString& level : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        for (const QString& file : QDir(root.filePath(level)).entryList({ QStringLiteral("*.zku") }))
+        for (const QString& file :
+            QDir(root.filePath(level)).entryList({ QStringLiteral("*.zku") }))
             found.push_back({ level.toStdString(), file.toStdString() });
     }
     return found;
@@ -56,7 +58,8 @@ QStringList statedNumbers(const QString& line)
 // The colours a line uses, by number.
 QList<int> coloursOf(const QString& line)
 {
-    if (line.startsWith(QLatin1String("linijas krasa ")) || line.startsWith(QLatin1String("fona krasa ")))
+    if (line.startsWith(QLatin1String("linijas krasa "))
+        || line.startsWith(QLatin1String("fona krasa ")))
         return { line.section(u' ', -1).toInt() };
     if (line.startsWith(QLatin1String("krasot ")))
         return { line.section(u',', 2, 2).toInt(), line.section(u',', 3, 3).toInt() };
@@ -94,7 +97,8 @@ TEST_P(Bundled, TheInstructionStatesEveryNumberAndColour)
     for (const QString& line : zimo::splitWorkFileLines(task.solution)) {
         for (const QString& number : statedNumbers(line)) {
             const QRegularExpression stated(QStringLiteral("(?<!\\d)%1(?!\\d)").arg(number));
-            EXPECT_TRUE(text.contains(stated)) << number.toStdString() << " of „" << line.toStdString() << "”";
+            EXPECT_TRUE(text.contains(stated))
+                << number.toStdString() << " of „" << line.toStdString() << "”";
         }
         for (const int colour : coloursOf(line)) {
             EXPECT_TRUE(text.contains(zimo::taskmsg::colourName(colour)))

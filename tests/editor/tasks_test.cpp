@@ -59,7 +59,10 @@ void write(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-bool white(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(Qt::white); }
+bool white(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y) == QColor(Qt::white);
+}
 
 } // namespace
 
@@ -86,12 +89,14 @@ TEST(WindowTask, FromChoosingATaskToIzdevas)
     ASSERT_FALSE(guide.isNull());
     EXPECT_FALSE(white(guide, 300, 350));
     EXPECT_TRUE(white(guide, 394, 200));
-    EXPECT_TRUE(d.page().frame().image.pixelColor(394, 306) == QColor(Qt::white)) << "the flower is gone";
+    EXPECT_TRUE(d.page().frame().image.pixelColor(394, 306) == QColor(Qt::white))
+        << "the flower is gone";
 
     // A wall in the wrong place: a nudge, and the page marks where the drawings differ.
     d.text().setProgramText(ShortHouse);
     ASSERT_TRUE(d.runToEnd());
-    EXPECT_EQ(panel.result()->text(), QStringLiteral("Vēl nesakrīt: zilās vietas vēl jāuzzīmē, sarkanās ir liekas."));
+    EXPECT_EQ(panel.result()->text(),
+        QStringLiteral("Vēl nesakrīt: zilās vietas vēl jāuzzīmē, sarkanās ir liekas."));
     const QImage marks = d.page().marks();
     ASSERT_FALSE(marks.isNull());
     EXPECT_GT(marks.pixelColor(400, 350).blue(), 200) << "the right wall is missing";
@@ -122,9 +127,10 @@ TEST(WindowTask, ARightPictureWithoutTheRequiredCommandIsSolvedWithANudge)
     QAction* square = taskItem(*d.w.menus().uzdevumi(), QStringLiteral("Kvadrāts ar atkartot"));
     ASSERT_NE(square, nullptr);
     square->trigger();
-    d.text().setProgramText(QStringLiteral(
-        "atrums 0\r\nuz prieksu 120\r\nlenkis pa kreisi 90\r\nuz prieksu 120\r\nlenkis pa kreisi 90\r\n"
-        "uz prieksu 120\r\nlenkis pa kreisi 90\r\nuz prieksu 120"));
+    d.text().setProgramText(
+        QStringLiteral("atrums 0\r\nuz prieksu 120\r\nlenkis pa kreisi 90\r\nuz prieksu "
+                       "120\r\nlenkis pa kreisi 90\r\n"
+                       "uz prieksu 120\r\nlenkis pa kreisi 90\r\nuz prieksu 120"));
     ASSERT_TRUE(d.runToEnd());
     EXPECT_EQ(d.w.findChild<zimo::TaskPanel*>()->result()->text(),
         QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ar „atkartot”?"));
@@ -135,8 +141,9 @@ TEST(WindowTask, ATaskFileOpensAsATask)
 {
     WindowDesk d;
     const QString task = d.dir.filePath(QStringLiteral("līnija.zku"));
-    write(task, "[nosaukums]\r\nLīnija\r\n[uzdevums]\r\nUzzīmē līniju 100 soļus pa labi.\r\n"
-                "[risinājums]\r\npa labi 100\r\n");
+    write(task,
+        "[nosaukums]\r\nLīnija\r\n[uzdevums]\r\nUzzīmē līniju 100 soļus pa labi.\r\n"
+        "[risinājums]\r\npa labi 100\r\n");
     write(d.dir.filePath(QStringLiteral("programma.zkf")), "pa labi 100\r\n");
     zimo::FileList list(nullptr);
     list.setFolder(d.dir.path());
@@ -163,7 +170,8 @@ TEST(WindowTask, ATaskFileOpensAsATask)
     d.w.files().openAtStart(broken);
     const QStringList messages = d.takeMessages();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(u"nevar atvērt: Risinājums neizdodas")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(u"nevar atvērt: Risinājums neizdodas"))
+        << messages[0].toStdString();
     EXPECT_EQ(d.w.tasks().task().title, QStringLiteral("Līnija"));
 }
 
@@ -177,7 +185,8 @@ TEST(WindowTask, ATeacherMakesATaskFromTheProgramInTheBox)
     const QString path = dir.filePath(QStringLiteral("maja.zku"));
     EXPECT_EQ(dialog.saveTo(path), QStringLiteral("Risinājumā nav izmantots „procedura”."));
     dialog.saveButton()->click();
-    EXPECT_EQ(dialog.problemLabel()->text(), QStringLiteral("Risinājumā nav izmantots „procedura”."));
+    EXPECT_EQ(
+        dialog.problemLabel()->text(), QStringLiteral("Risinājumā nav izmantots „procedura”."));
     EXPECT_FALSE(QFile::exists(path));
 
     dialog.requiredField()->setText(QStringLiteral("lenkis, koordinatas"));
@@ -187,7 +196,8 @@ TEST(WindowTask, ATeacherMakesATaskFromTheProgramInTheBox)
     ASSERT_TRUE(read.ok()) << read.problem.toStdString();
     EXPECT_EQ(read.task, dialog.task());
     EXPECT_EQ(read.task.title, QStringLiteral("Mana māja"));
-    EXPECT_EQ(read.task.required, (QStringList { QStringLiteral("lenkis"), QStringLiteral("koordinatas") }));
+    EXPECT_EQ(read.task.required,
+        (QStringList { QStringLiteral("lenkis"), QStringLiteral("koordinatas") }));
     EXPECT_EQ(read.task.maxLines, 12);
 }
 

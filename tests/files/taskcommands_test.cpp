@@ -52,7 +52,8 @@ struct TaskCommands : testing::Test {
         status = zimo.exitStatus() == QProcess::NormalExit ? zimo.exitCode() : -1;
         errors = QString::fromUtf8(zimo.readAllStandardError());
         output = QString::fromUtf8(zimo.readAllStandardOutput());
-        EXPECT_TRUE(QDir(path("darbs")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        EXPECT_TRUE(
+            QDir(path("darbs")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
     void makeTask(const QStringList& extra = {})
     {
@@ -72,10 +73,11 @@ TEST_F(TaskCommands, MakeTaskWritesATaskFileFromAProgram)
     ASSERT_EQ(status, 0) << errors.toStdString();
     // Every letter fits the Baltic code page, so the file is in it, as program files are.
     const QString text = zimo::decodeWindows1257(read("kvadrats.zku"));
-    EXPECT_EQ(text.toStdString(), "[nosaukums]\r\nKvadrāts\r\n[uzdevums]\r\nUzzīmē kvadrātu ar malu "
-                                  "100.\r\nIzmanto „atkartot”.\r\n[jāizmanto]\r\natkartot\r\n"
-                                  "[lielākais rindu skaits]\r\n4\r\n[risinājums]\r\n"
-                                  + std::string(Square));
+    EXPECT_EQ(text.toStdString(),
+        "[nosaukums]\r\nKvadrāts\r\n[uzdevums]\r\nUzzīmē kvadrātu ar malu "
+        "100.\r\nIzmanto „atkartot”.\r\n[jāizmanto]\r\natkartot\r\n"
+        "[lielākais rindu skaits]\r\n4\r\n[risinājums]\r\n"
+            + std::string(Square));
 }
 
 TEST_F(TaskCommands, MakeTaskRefusesWithAReason)
@@ -116,9 +118,11 @@ TEST_F(TaskCommands, GradePrintsAVerdictPerProgramAndWritesTheTableAndTheSheet)
     ASSERT_EQ(lines.size(), 5) << output.toStdString();
     EXPECT_EQ(lines[0], path("klase/anna.zkf") + QStringLiteral("\tizdevās"));
     EXPECT_EQ(lines[1], path("klase/juris, 4.b.zkf") + QStringLiteral("\tizdevās"));
-    EXPECT_TRUE(lines[2].startsWith(path("klase/liga.zkf") + QStringLiteral("\tneizdevās\ttrūkst daļas (uzzīmēti 7")))
+    EXPECT_TRUE(lines[2].startsWith(
+        path("klase/liga.zkf") + QStringLiteral("\tneizdevās\ttrūkst daļas (uzzīmēti 7")))
         << lines[2].toStdString();
-    EXPECT_EQ(lines[3], path("klase/nav.zkf") + QStringLiteral("\tneizdevās\tnevar nolasīt: tāda faila nav"));
+    EXPECT_EQ(lines[3],
+        path("klase/nav.zkf") + QStringLiteral("\tneizdevās\tnevar nolasīt: tāda faila nav"));
 
     // UTF-8 with the mark that tells spreadsheets so.
     EXPECT_TRUE(read("klase.csv").startsWith("\xEF\xBB\xBF"));
@@ -126,10 +130,12 @@ TEST_F(TaskCommands, GradePrintsAVerdictPerProgramAndWritesTheTableAndTheSheet)
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0], QStringLiteral("fails,vērtējums,uzzīmēts %,lieks %,rindas,padomi,piezīme"));
     EXPECT_EQ(rows[1], path("klase/anna.zkf") + QStringLiteral(",izdevās,100,0,4,0,"));
-    EXPECT_EQ(rows[2], u'"' + path("klase/juris, 4.b.zkf")
+    EXPECT_EQ(rows[2],
+        u'"' + path("klase/juris, 4.b.zkf")
             + QStringLiteral("\",izdevās,100,0,7,0,nav izmantots „atkartot”"));
     EXPECT_TRUE(rows[3].startsWith(path("klase/liga.zkf") + QStringLiteral(",neizdevās,7")));
-    EXPECT_EQ(rows[4], path("klase/nav.zkf") + QStringLiteral(",neizdevās,0,0,0,0,nevar nolasīt: tāda faila nav"));
+    EXPECT_EQ(rows[4],
+        path("klase/nav.zkf") + QStringLiteral(",neizdevās,0,0,0,0,nevar nolasīt: tāda faila nav"));
 
     // Four thumbnails in one row, the solved ones framed in green, the others in red.
     const QImage sheet(path("klase.png"));
@@ -159,8 +165,8 @@ TEST_F(TaskCommands, GradeExitsZeroWhenAllSolveAndTwoWhenItCannotGrade)
     EXPECT_EQ(status, 2);
     EXPECT_TRUE(errors.contains(u"Risinājums neko neuzzīmē.")) << errors.toStdString();
     EXPECT_TRUE(output.isEmpty());
-    run({ QStringLiteral("--grade"), path("kvadrats.zku"), path("anna.zkf"), QStringLiteral("--csv"),
-        QStringLiteral("/dev/full") });
+    run({ QStringLiteral("--grade"), path("kvadrats.zku"), path("anna.zkf"),
+        QStringLiteral("--csv"), QStringLiteral("/dev/full") });
     EXPECT_EQ(status, 2);
     EXPECT_TRUE(errors.contains(u"/dev/full: diskā nepietiek vietas")) << errors.toStdString();
 }

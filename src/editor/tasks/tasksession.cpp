@@ -116,7 +116,10 @@ void TaskSession::leave()
     emit panelShown(false);
 }
 
-void TaskSession::showGuide(bool shown) { m_parts.page.setGuide(shown && isOn() ? m_guide : QImage()); }
+void TaskSession::showGuide(bool shown)
+{
+    m_parts.page.setGuide(shown && isOn() ? m_guide : QImage());
+}
 
 void TaskSession::tell(const QString& message)
 {

@@ -11,10 +11,7 @@ QString makeTask() { return QStringLiteral("Izveidot uzdevumu…"); }
 QString panelName() { return QStringLiteral("Uzdevums"); }
 QString showTarget() { return QStringLiteral("Rādīt paraugu"); }
 
-QString showTargetTip()
-{
-    return QStringLiteral("Gaišais zīmējums uz lapas rāda, kas jāuzzīmē");
-}
+QString showTargetTip() { return QStringLiteral("Gaišais zīmējums uz lapas rāda, kas jāuzzīmē"); }
 
 QString leaveTask() { return QStringLiteral("Beigt uzdevumu"); }
 QString tryIt() { return QStringLiteral("Uzraksti programmu un spied zaļo pogu vai F5!"); }

@@ -135,6 +135,17 @@ TEST(WindowTask, ARightPictureWithoutTheRequiredCommandIsSolvedWithANudge)
     EXPECT_EQ(d.w.findChild<zimo::TaskPanel*>()->result()->text(),
         QStringLiteral("Izdevās! Vai vari to pašu uzzīmēt ar „atkartot”?"));
     EXPECT_FALSE(square->icon().isNull());
+
+    // A run the learner stops is not judged, and the last verdict goes with the page it
+    // was about.
+    d.text().setProgramText(
+        QStringLiteral("atrums 0\nsakt\nuz prieksu 1\nlenkis pa labi 1\niet uz sakt"));
+    d.w.zimet_Click();
+    QTest::qWait(100);
+    ASSERT_TRUE(d.w.isRunning());
+    d.w.stopRun();
+    ASSERT_TRUE(WindowDesk::waitFor([&] { return !d.w.isRunning(); }, 2000));
+    EXPECT_FALSE(d.w.findChild<zimo::TaskPanel*>()->result()->text().startsWith(u"Izdevās"));
 }
 
 TEST(WindowTask, ATaskFileOpensAsATask)

@@ -86,8 +86,13 @@ void TaskSession::prepareRun()
 
 void TaskSession::judge(const RunOutcome& outcome)
 {
-    if (!isOn() || outcome.end == RunOutcome::End::Stopped)
+    if (!isOn())
         return;
+    // A stopped run is not judged; the last run's verdict would no longer fit the page.
+    if (outcome.end == RunOutcome::End::Stopped) {
+        m_parts.panel.clearResult();
+        return;
+    }
     QImage page;
     m_parts.machine.drawing.page.copyTo(page);
     const TaskVerdict verdict

@@ -55,7 +55,8 @@ public slots:
     void start(const QString& path);
     /// A run is about to start: the page goes back to the start page.
     void prepareRun();
-    /// A run has ended: its page is judged, unless the learner stopped it.
+    /// A run has ended: its page is judged, unless the learner stopped it; then the last
+    /// verdict goes.
     void judge(const RunOutcome& outcome);
     /// Leaves the task: the panel, the picture and the marks go.
     void leave();

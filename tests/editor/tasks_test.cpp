@@ -84,6 +84,10 @@ TEST(WindowTask, FromChoosingATaskToIzdevas)
     EXPECT_GT(panel.geometry().right(), d.page().geometry().right());
     EXPECT_LT(panel.geometry().bottom(), d.text().geometry().top());
     EXPECT_EQ(d.w.programText(), QString());
+    d.text().undo();
+    EXPECT_TRUE(d.w.programText().contains(u"zieds"))
+        << "the program before the task is one undo away";
+    d.text().redo();
     EXPECT_TRUE(d.w.tasks().isOn());
     const QImage guide = d.page().guide();
     ASSERT_FALSE(guide.isNull());

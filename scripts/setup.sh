@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libgif-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
+  librsvg2-bin poppler-utils
 )
 
 missing=()

@@ -11,9 +11,13 @@ namespace
 constexpr const char* Usage = R"(Lietošana:
   zimo                        atver Zimo logu
   zimo PROGRAMMA.zkf          atver logu ar šo programmu
-  zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--trace TRASE.txt] [--max-steps N]
+  zimo --run PROGRAMMA.zkf [--png ATTĒLS.png] [--svg ATTĒLS.svg] [--gif ANIMĀCIJA.gif]
+                          [--pdf DOKUMENTS.pdf] [--trace TRASE.txt] [--max-steps N]
                               izpilda programmu bez loga un pilnā ātrumā:
                               --png saglabā zīmējumu PNG attēlā,
+                              --svg saglabā zīmējumu kā vektorattēlu (SVG),
+                              --gif saglabā, kā zīmējums tapa, kā animāciju (GIF),
+                              --pdf saglabā zīmējumu un programmas tekstu PDF dokumentā,
                               --trace ieraksta, ko darīja katra rinda,
                               --max-steps aptur pēc N rindu soļiem (bez tās pēc 10 000 000)
   zimo --check PROGRAMMA.zkf  parāda padomus par programmas rindām, to neizpildot
@@ -34,7 +38,8 @@ Palaista no izvēlnes, Zimo strādā mapē „Zimo” lietotāja dokumentu mapē
 palaista no termināļa, tā strādā pašreizējā mapē.
 
 Izejas kods: 0 izdevās, 1 programma apstājās ar kļūdu (--check: ir padomi;
---grade: kāda programma neizdevās), 2 nepareiza komandrinda vai failu nevar nolasīt.
+--grade: kāda programma neizdevās), 2 nepareiza komandrinda, failu nevar nolasīt
+vai kādu no failiem nevar ierakstīt.
 )";
 
 } // namespace

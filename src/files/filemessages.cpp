@@ -68,6 +68,31 @@ QString pictureNotSaved(const QString& path, const QString& reason)
     return QStringLiteral("Attēlu neizdevās saglabāt failā „%1”: %2.").arg(path, reason);
 }
 
+QString printCaption() { return QStringLiteral("Drukāt zīmējumu"); }
+QString previewCaption() { return QStringLiteral("Drukas priekšskatījums"); }
+QString printOptions() { return QStringLiteral("Zīmējums"); }
+QString printProgramText() { return QStringLiteral("Drukāt arī programmas tekstu"); }
+QString pdfCaption() { return QStringLiteral("Eksportēt PDF dokumentu"); }
+QString pdfFilter() { return QStringLiteral("PDF dokumenti (*.pdf)"); }
+QString svgCaption() { return QStringLiteral("Eksportēt SVG attēlu"); }
+QString svgFilter() { return QStringLiteral("SVG attēli (*.svg)"); }
+QString gifCaption() { return QStringLiteral("Eksportēt animāciju"); }
+QString gifFilter() { return QStringLiteral("GIF animācijas (*.gif)"); }
+
+QString replaceFile(const QString& path)
+{
+    return QStringLiteral("Fails „%1” jau ir. Vai aizstāt to?").arg(path);
+}
+
+QString drawingNotSaved(const QString& path, const QString& reason)
+{
+    return QStringLiteral(
+        "Zīmējumu neizdevās saglabāt failā „%1”: %2. Nepabeigts fails diskā nav palicis.")
+        .arg(path, reason);
+}
+
+QString notPrinted() { return QStringLiteral("Zīmējumu neizdevās izdrukāt."); }
+
 QString replacePicture(const QString& path)
 {
     return QStringLiteral("Fails „%1” jau ir. Vai aizstāt to ar šo attēlu?").arg(path);

@@ -30,6 +30,21 @@ QString pictureDefaultName();
 /// The drive list's entry for the home folder.
 QString homeDrive(const QString& path);
 
+// Printing and the exports of the drawing.
+QString printCaption();
+QString previewCaption();
+/// The print dialog's tab, and its choice of the program's text after the drawing.
+QString printOptions();
+QString printProgramText();
+QString pdfCaption();
+QString pdfFilter();
+QString svgCaption();
+QString svgFilter();
+QString gifCaption();
+QString gifFilter();
+/// The chosen file exists: is it to be replaced?
+QString replaceFile(const QString& path);
+
 // Messages.
 /// The work file "pag.zkf" could not be written, so nothing was saved.
 QString workFileNotWritten(const QString& path, const QString& reason);
@@ -42,6 +57,9 @@ QString noFileChosen();
 QString nameHasCharacter(QStringView character);
 QString nameNotAllowed(const QString& name);
 QString pictureNotSaved(const QString& path, const QString& reason);
+/// An export of the drawing could not be written; no part of it was left behind.
+QString drawingNotSaved(const QString& path, const QString& reason);
+QString notPrinted();
 QString recoveryNotRead(const QString& path, const QString& reason);
 /// The recovery copy of the text could not be written; the text stays in the window.
 QString recoveryNotKept(const QString& path, const QString& reason);

@@ -8,15 +8,14 @@
 #include "programfile.h"
 #include "programhost.h"
 #include "recovery.h"
+#include "savechooser.h"
 #include "savedialog.h"
 #include "tasks/taskfile.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace zimo
 {
@@ -254,39 +253,10 @@ void ProgramFiles::saveImage()
     if (m_host.isRunning())
         return;
     const QString name = m_name.isEmpty() ? filemsg::pictureDefaultName() : m_name;
-    auto* dialog = new QFileDialog(m_host.hostWindow(), filemsg::pictureCaption(),
-        QDir(m_folder).filePath(name + QStringLiteral(".png")), filemsg::pictureFilter());
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt's own dialog speaks English unless told otherwise; a native one follows the system.
-    dialog->setLabelText(QFileDialog::LookIn, filemsg::pictureLookIn());
-    dialog->setLabelText(QFileDialog::FileName, filemsg::pictureFileName());
-    dialog->setLabelText(QFileDialog::FileType, filemsg::pictureFileType());
-    dialog->setLabelText(QFileDialog::Accept, filemsg::saveButton());
-    dialog->setLabelText(QFileDialog::Reject, filemsg::cancelButton());
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        if (QFileInfo::exists(path))
-            askToReplacePicture(path);
-        else if (!m_host.isRunning())
-            savePicture(path);
-    });
-    dialog->open();
-}
-
-void ProgramFiles::askToReplacePicture(const QString& path)
-{
-    auto* box = new QMessageBox(QMessageBox::Question, filemsg::messageTitle(),
-        filemsg::replacePicture(shown(path)), QMessageBox::NoButton, m_host.hostWindow());
-    QPushButton* replace = box->addButton(filemsg::replaceButton(), QMessageBox::AcceptRole);
-    box->addButton(filemsg::cancelButton(), QMessageBox::RejectRole);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, [this, box, replace, path] {
-        if (box->clickedButton() == replace && !m_host.isRunning())
-            savePicture(path);
-    });
-    box->open();
+    chooseSavePath(m_host,
+        { filemsg::pictureCaption(), filemsg::pictureFilter(), QStringLiteral("png"),
+            filemsg::replacePicture },
+        QDir(m_folder).filePath(name), [this](const QString& path) { savePicture(path); });
 }
 
 bool ProgramFiles::savePicture(const QString& path)

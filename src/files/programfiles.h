@@ -45,6 +45,8 @@ public:
     QString programFolder() const { return m_folder; }
     /// Replaces the message box through which failures are told.
     void setNotifier(Notifier notifier);
+    /// Tells the user a failure, through the notifier or in a message box that does not wait.
+    void tell(const QString& message) const;
 
     /// True when the last session left a program worth offering.
     bool hasRecovery() const;
@@ -108,12 +110,10 @@ private:
     void saveChosen(const QString& folder, const QString& name);
     void loadChosen(const QString& folder, const QString& fileName);
     bool writeProgram(const QString& folder, const QString& name);
-    void askToReplacePicture(const QString& path);
     void setProgram(const QString& folder, const QString& name);
     void showSaveDialog();
     SaveDialog& saveDialog();
     OpenDialog& openDialog();
-    void tell(const QString& message) const;
     /// The text the last session kept, read on first use (the window asks at start, before
     /// this session writes the recovery file).
     const LoadedProgram& previous() const;

@@ -1,6 +1,7 @@
 #include "rasterpage.h"
 
 #include "clip.h"
+#include "pagedashes.h"
 #include "pngfile.h"
 
 #include <QPen>
@@ -16,23 +17,6 @@ namespace zimo
 
 namespace
 {
-
-// Dash patterns of the thin styles, in pixels: on, off, on, off...
-QVector<qreal> dashPattern(int style)
-{
-    switch (style) {
-    case 1:
-        return { 18, 6 };
-    case 2:
-        return { 3, 3 };
-    case 3:
-        return { 9, 6, 3, 6 };
-    case 4:
-        return { 9, 3, 3, 3, 3, 3 };
-    default:
-        return {};
-    }
-}
 
 bool outside(double v, double low, double high) { return !(v >= low && v <= high); }
 
@@ -98,54 +82,42 @@ void RasterPage::applyPen(Colour colour)
     m_penDirty = false;
 }
 
+bool RasterPage::cutToReach(double& x1, double& y1, double& x2, double& y2, int penWidth)
+{
+    const double margin = penWidth / 2.0 + 2.0;
+    const double left = -margin, top = -margin;
+    const double right = Width + margin, bottom = Height + margin;
+    // Only segments that leave the page are cut, so dashes keep their phase on the page.
+    if (outside(x1, left, right) || outside(x2, left, right) || outside(y1, top, bottom)
+        || outside(y2, top, bottom))
+        return clipSegment(x1, y1, x2, y2, ClipRect { left, top, right, bottom });
+    return true;
+}
+
 void RasterPage::drawLine(QPointF from, QPointF to, Colour colour)
 {
     m_current = to;
     if (m_lineStyle == 5)
         return;
     double x1 = from.x(), y1 = from.y(), x2 = to.x(), y2 = to.y();
-    const double margin = m_penWidth / 2.0 + 2.0;
-    const double left = -margin, top = -margin;
-    const double right = Width + margin, bottom = Height + margin;
-    // Only segments that leave the page are cut, so dashes keep their phase on the page.
-    if (outside(x1, left, right) || outside(x2, left, right) || outside(y1, top, bottom)
-        || outside(y2, top, bottom)) {
-        if (!clipSegment(x1, y1, x2, y2, ClipRect { left, top, right, bottom }))
-            return;
-    }
+    if (!cutToReach(x1, y1, x2, y2, m_penWidth))
+        return;
     applyPen(colour);
     m_painter.drawLine(QLineF(x1, y1, x2, y2));
 }
 
+void RasterPage::drawLine(float x1, float y1, float x2, float y2, Colour colour)
+{
+    drawLine(QPointF(x1, y1), QPointF(x2, y2), colour);
+}
+
 void RasterPage::drawPoint(double x, double y, Colour colour)
 {
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return;
     const std::uint32_t pixel = toPixel(colour);
-    if (m_penWidth <= 1) {
-        if (x >= 0 && y >= 0 && x < Width && y < Height)
-            row(int(y))[int(x)] = pixel;
-        return;
-    }
-    // A round dot of the pen's diameter: every pixel whose centre lies within half the
-    // width of this pixel's centre.
-    const double radius = m_penWidth / 2.0;
-    if (outside(x, -radius - 1, Width + radius) || outside(y, -radius - 1, Height + radius))
-        return;
-    const int cx = int(std::floor(x));
-    const int cy = int(std::floor(y));
-    const int reach = int(radius);
-    const double limit = radius * radius;
-    // Only the part of the dot's square that lies on the page is visited.
-    const int fromY = std::max(-reach, -cy), toY = std::min(reach, Height - 1 - cy);
-    const int fromX = std::max(-reach, -cx), toX = std::min(reach, Width - 1 - cx);
-    for (int dy = fromY; dy <= toY; ++dy) {
-        std::uint32_t* line = row(cy + dy);
-        for (int dx = fromX; dx <= toX; ++dx) {
-            if (double(dx) * dx + double(dy) * dy <= limit)
-                line[cx + dx] = pixel;
-        }
-    }
+    dotSpans(x, y, m_penWidth, [&](int rowY, int fromX, int toX) {
+        std::uint32_t* line = row(rowY);
+        std::fill(line + fromX, line + toX + 1, pixel);
+    });
 }
 
 Colour RasterPage::pixel(int x, int y) const
@@ -153,6 +125,13 @@ Colour RasterPage::pixel(int x, int y) const
     if (!contains(x, y))
         return 0xFFFFFFFFu;
     return fromPixel(row(y)[x]);
+}
+
+void RasterPage::restore(const QImage& picture)
+{
+    if (picture.size() != m_image.size() || picture.format() != m_image.format())
+        return;
+    std::memcpy(m_image.bits(), picture.constBits(), size_t(m_image.sizeInBytes()));
 }
 
 void RasterPage::copyTo(QImage& target) const

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPointF>
 
+#include <algorithm>
+#include <cmath>
+
 class QString;
 
 namespace zimo
@@ -48,8 +51,18 @@ public:
 
     /// A straight segment with the pen width and line style; the end becomes the current point.
     void drawLine(QPointF from, QPointF to, Colour colour);
+    /// The same in single precision, as the drawing model hands its segments over. Taking
+    /// floats keeps the rounding: a compiler may drop a double-float-double round trip made
+    /// at the caller (GCC 12 does, when it vectorizes it).
+    void drawLine(float x1, float y1, float x2, float y2, Colour colour);
     /// A point of the pen width centred on the pixel (x, y).
     void drawPoint(double x, double y, Colour colour);
+    /// The pixels on the page that drawPoint(x, y) covers at penWidth, a row at a time:
+    /// span(row, firstX, lastX) for every row it reaches.
+    template <class Span> static void dotSpans(double x, double y, int penWidth, Span span);
+    /// Cuts a segment that leaves the page to the part a pen of penWidth can show on it; a
+    /// segment within reach stays as it is. False when nothing of it shows.
+    static bool cutToReach(double& x1, double& y1, double& x2, double& y2, int penWidth);
 
     Colour pixel(int x, int y) const;
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
@@ -60,6 +73,8 @@ public:
 
     /// Copies the page into target, which is (re)allocated to the page's size when needed.
     void copyTo(QImage& target) const;
+    /// Puts a picture of the page's size (as copyTo gives it) on the page.
+    void restore(const QImage& picture);
     /// The page as a PNG picture; empty when it could not be encoded.
     QByteArray pngBytes() const;
     /// Writes the page as a PNG picture, replacing a file only once the whole picture is
@@ -81,5 +96,38 @@ private:
     Colour m_penColour = 0;
     bool m_penDirty = true;
 };
+
+template <class Span> void RasterPage::dotSpans(double x, double y, int penWidth, Span span)
+{
+    if (!(x > -1e9 && x < 1e9 && y > -1e9 && y < 1e9))
+        return;
+    if (penWidth <= 1) {
+        if (x >= 0 && y >= 0 && x < Width && y < Height)
+            span(int(y), int(x), int(x));
+        return;
+    }
+    // A round dot of the pen's diameter: every pixel whose centre lies within half the
+    // width of this pixel's centre. Only the part of the dot's square on the page is visited.
+    const double radius = penWidth / 2.0;
+    if (x < -radius - 1 || x > Width + radius || y < -radius - 1 || y > Height + radius)
+        return;
+    const int cx = int(std::floor(x));
+    const int cy = int(std::floor(y));
+    const int reach = int(radius);
+    const double limit = radius * radius;
+    const int fromY = std::max(-reach, -cy), toY = std::min(reach, Height - 1 - cy);
+    const int fromX = std::max(-reach, -cx), toX = std::min(reach, Width - 1 - cx);
+    for (int dy = fromY; dy <= toY; ++dy) {
+        const double left = limit - double(dy) * dy;
+        int first = fromX;
+        while (first <= toX && double(first) * first > left)
+            ++first;
+        int last = toX;
+        while (last >= first && double(last) * last > left)
+            --last;
+        if (first <= last)
+            span(cy + dy, cx + first, cx + last);
+    }
+}
 
 } // namespace zimo

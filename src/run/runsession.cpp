@@ -77,6 +77,7 @@ void RunSession::lineStep(int& v)
     trissturis(t, t.x, t.y, t.heading);
     t.prevX = t.x;
     t.prevY = t.y;
+    d.stepEnded();
     m_screen.present();
     if (m_options.trace)
         m_options.trace->line(line, t, d.page.penWidth(), d.pen.lineColour, d.page.lineStyle());

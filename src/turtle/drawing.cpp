@@ -14,7 +14,7 @@ void Drawing::segment(double x1, double y1, double x2, double y2)
 {
     // The page works in single precision; the trace shows what it was handed.
     const float fx1 = float(x1), fy1 = float(y1), fx2 = float(x2), fy2 = float(y2);
-    page.drawLine(QPointF(fx1, fy1), QPointF(fx2, fy2), pen.lineColour);
+    page.drawLine(fx1, fy1, fx2, fy2, pen.lineColour);
     if (sink)
         sink->segment(fx1, fy1, fx2, fy2, pen.lineColour, page.penWidth(), page.lineStyle());
 }
@@ -73,8 +73,15 @@ void Drawing::present()
 
 void Drawing::figureStep()
 {
+    stepEnded();
     if (pacer)
         pacer->figureStep();
+}
+
+void Drawing::stepEnded()
+{
+    if (sink)
+        sink->stepEnded();
 }
 
 } // namespace zimo

@@ -54,7 +54,10 @@ public:
     /// The delay: value units through the pacer (none without one).
     void pauze(double units);
     void present();
+    /// A figure's next step begins: a step of its own for the sink, a pace for the pacer.
     void figureStep();
+    /// What was drawn since the last step is one step of the drawing (the run's line step).
+    void stepEnded();
 };
 
 } // namespace zimo

@@ -34,6 +34,9 @@ public:
     {
         (void)painted, (void)fill, (void)penWidth;
     }
+    /// The learner sees what was drawn since the last step as one step of the drawing: a line
+    /// step ended, or a figure's next step begins.
+    virtual void stepEnded() { }
     /// A whole fill ended: the rounded seed, its colours and the pixels its layers painted.
     virtual void filled(double x, double y, Colour border, Colour fill, long long count)
     {

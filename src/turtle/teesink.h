@@ -37,6 +37,11 @@ public:
         m_first.fillLayer(painted, fill, penWidth);
         m_second.fillLayer(painted, fill, penWidth);
     }
+    void stepEnded() override
+    {
+        m_first.stepEnded();
+        m_second.stepEnded();
+    }
     void filled(double x, double y, Colour border, Colour fill, long long count) override
     {
         m_first.filled(x, y, border, fill, count);

@@ -42,7 +42,7 @@ TEST(ClearingButtons, ClearedPageIsWhiteAndTheTurtleStays)
     d.tap(KeySteering::Up, 10);
     d.page.setBackground(zimo::rgb(0, 0, 255));
     const double x = d.m.drawing.turtle.x;
-    zimo::Command2_Click(d.page);
+    zimo::Command2_Click(d.m.drawing);
     EXPECT_EQ(d.inkedPixels(), 0);
     EXPECT_EQ(d.m.drawing.turtle.x, x);
     EXPECT_TRUE(d.m.drawing.turtle.spriteVisible);
@@ -69,7 +69,8 @@ TEST(ColourPicker, TenthBoxThenOkMakesSteeringRed)
     EXPECT_EQ(d.text, u"linijas krasa 10\r\n");
     EXPECT_EQ(d.steering.rubberBand().colour, zimo::rgb(255, 0, 0));
     d.tap(KeySteering::Up, 2);
-    EXPECT_EQ(d.page.pixel(int(d.m.drawing.turtle.x) + 1, int(d.m.drawing.turtle.y)), zimo::rgb(255, 0, 0));
+    EXPECT_EQ(d.page.pixel(int(d.m.drawing.turtle.x) + 1, int(d.m.drawing.turtle.y)),
+        zimo::rgb(255, 0, 0));
 }
 
 TEST(ThicknessPicker, OkWritesTheValueButSteeringStaysThin)

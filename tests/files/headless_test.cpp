@@ -1,5 +1,6 @@
 #include "smalldisk.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -35,7 +36,7 @@ struct Headless : testing::Test {
 
 TEST_F(Headless, AnOutputThatCannotBeWrittenWholeIsExitTwoWithAMessage)
 {
-    for (const char* option : { "--trace", "--png" }) {
+    for (const char* option : { "--trace", "--png", "--svg", "--gif", "--pdf" }) {
         run({ QStringLiteral("--run"), path("prog.zkf"), QString::fromLatin1(option),
             QStringLiteral("/dev/full") });
         EXPECT_EQ(status, 2) << option;
@@ -85,6 +86,66 @@ TEST_F(Headless, OnAFullDiskNoCutOffTraceOrPictureIsLeft)
     EXPECT_EQ(old.readAll(), QByteArray("end\n"));
     EXPECT_EQ(
         disk.entries(), (QStringList { QStringLiteral("pilns"), QStringLiteral("trase.txt") }));
+}
+
+TEST_F(Headless, WritesTheDrawingAsSvgAnimationAndPdf)
+{
+    run({ QStringLiteral("--run"), path("prog.zkf"), QStringLiteral("--svg"), path("z.svg"),
+        QStringLiteral("--gif"), path("z.gif"), QStringLiteral("--pdf"), path("z.pdf") });
+    ASSERT_EQ(status, 0) << errors.toStdString();
+    auto head = [&](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
+    };
+    EXPECT_TRUE(head("z.svg").contains("<svg") || head("z.svg").startsWith("<?xml"));
+    EXPECT_TRUE(head("z.gif").startsWith("GIF89a"));
+    EXPECT_TRUE(head("z.pdf").startsWith("%PDF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), 4)
+        << "nothing but the program and the three files";
+}
+
+TEST_F(Headless, ExportsToAFullOrReadOnlyDiskLeaveNothingAndSaySo)
+{
+    for (const bool readOnly : { false, true }) {
+        SmallDisk disk(readOnly);
+        if (!disk.mounted())
+            GTEST_SKIP() << "cannot mount a small file system here (needs the right to mount)";
+        if (!readOnly)
+            disk.fill();
+        run({ QStringLiteral("--run"), path("prog.zkf"), QStringLiteral("--svg"),
+            disk.path(QStringLiteral("z.svg")), QStringLiteral("--gif"),
+            disk.path(QStringLiteral("z.gif")), QStringLiteral("--pdf"),
+            disk.path(QStringLiteral("z.pdf")) });
+        EXPECT_EQ(status, 2) << readOnly;
+        const QString reason = readOnly ? QStringLiteral("šajā diskā var tikai lasīt, ne rakstīt")
+                                        : QStringLiteral("diskā nepietiek vietas");
+        for (const char* name : { "z.svg: ", "z.gif: ", "z.pdf: " }) {
+            EXPECT_TRUE(errors.contains(QString::fromUtf8(name) + reason))
+                << name << errors.toStdString();
+        }
+        EXPECT_EQ(
+            disk.entries(), readOnly ? QStringList() : QStringList { QStringLiteral("pilns") });
+    }
+}
+
+TEST_F(Headless, AnExportLargerThanTheRoomLeftIsNotLeftCutOff)
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a small file system here (needs the right to mount)";
+    // An animation of some 200 KiB and a picture of some 100 KiB for a disk of 64 KiB: the
+    // writing starts and fails halfway.
+    QFile program(path("big.zkf"));
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.write("fona krasa 24\r\nlinijas krasa 33\r\nspirale 10,10\r\nkrasot 50,50,33,16\r\n");
+    program.close();
+    run({ QStringLiteral("--run"), path("big.zkf"), QStringLiteral("--svg"),
+        disk.path(QStringLiteral("z.svg")), QStringLiteral("--gif"),
+        disk.path(QStringLiteral("z.gif")) });
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"z.svg: diskā nepietiek vietas")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"z.gif: diskā nepietiek vietas")) << errors.toStdString();
+    EXPECT_EQ(disk.entries(), QStringList());
 }
 
 } // namespace

@@ -8,15 +8,17 @@
 
 #include <sys/mount.h>
 
-// A 64 KiB file system mounted on a temporary folder, for what a full disk does. Mounting
-// needs the right to mount (root in the test containers); without it, mounted() is false.
+// A 64 KiB file system mounted on a temporary folder, for what a full disk (or, mounted
+// read-only, a disk that may only be read) does. Mounting needs the right to mount (root in
+// the test containers); without it, mounted() is false.
 class SmallDisk
 {
 public:
-    SmallDisk()
+    explicit SmallDisk(bool readOnly = false)
     {
         m_mounted = m_dir.isValid()
-            && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=64k")
+            && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                   readOnly ? MS_RDONLY : 0, "size=64k")
                 == 0;
     }
     ~SmallDisk()

@@ -56,6 +56,12 @@ QString newProgram() { return QStringLiteral("&Jauns"); }
 QString load() { return QStringLiteral("&Ielādēt"); }
 QString saveMenu() { return QStringLiteral("&Saglabāt"); }
 QString savePicture() { return QStringLiteral("Saglabāt &attēlu..."); }
+QString exportMenu() { return QStringLiteral("&Eksportēt"); }
+QString exportPdf() { return QStringLiteral("&PDF..."); }
+QString exportSvg() { return QStringLiteral("&SVG..."); }
+QString exportAnimation() { return QStringLiteral("&Animāciju (GIF)..."); }
+QString print() { return QStringLiteral("&Drukāt..."); }
+QString printPreview() { return QStringLiteral("Drukas p&riekšskatījums"); }
 QString restorePrevious() { return QStringLiteral("Atjaunot iepriekšējo &programmu"); }
 QString saveAs() { return QStringLiteral("Saglabāt &kā..."); }
 QString quit() { return QStringLiteral("I&ziet"); }
@@ -72,6 +78,7 @@ QString zoomOut() { return QStringLiteral("Sa&mazināt"); }
 QString editMenu() { return QStringLiteral("&Labot"); }
 QString undo() { return QStringLiteral("Atsaukt"); }
 QString redo() { return QStringLiteral("Atcelt atsaukšanu"); }
+QString copyDrawing() { return QStringLiteral("Kopēt &zīmējumu"); }
 
 QString helpTitle() { return QStringLiteral("Zimo — palīdzība"); }
 QString helpSearch() { return QStringLiteral("Meklē komandu…"); }

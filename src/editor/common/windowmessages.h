@@ -57,6 +57,12 @@ QString newProgram();
 QString load();
 QString saveMenu();
 QString savePicture();
+QString exportMenu();
+QString exportPdf();
+QString exportSvg();
+QString exportAnimation();
+QString print();
+QString printPreview();
 QString restorePrevious();
 QString saveAs();
 QString quit();
@@ -64,6 +70,7 @@ QString help();
 QString editMenu();
 QString undo();
 QString redo();
+QString copyDrawing();
 
 // The help window.
 QString helpTitle();

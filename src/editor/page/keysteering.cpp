@@ -68,11 +68,14 @@ Recorded KeySteering::Form_KeyUp(int, const QString& text, bool running)
     if (m_drawing.pen.penDown) {
         m_band.visible = false;
         m_drawing.setPenWidth(m_drawing.pen.steeringThickness);
-        // A release without a step (a turn, Space) must not leave a dot on the page.
-        if (moved)
+        // A release without a step (a turn, Space) must not leave a dot on the page. A
+        // drawn step is a step of the drawing of its own, as a line step of a run is.
+        if (moved) {
             m_drawing.draw_line();
-        else
+            m_drawing.stepEnded();
+        } else {
             m_drawing.moveDrawingPointTo(t.x, t.y);
+        }
         if (moved)
             result = m_recorder.recordStep(text, t);
     } else if (moved) {

@@ -3,7 +3,7 @@
 #include "commandinserter.h"
 #include "commandrecorder.h"
 
-#include "platform/rasterpage.h"
+#include "turtle/drawing.h"
 #include "program/programstate.h"
 
 #include <array>
@@ -39,7 +39,7 @@ Recorded com_Click(CommandInserter& inserter, const QString& text, int index)
     return inserter.insert(text, line);
 }
 
-void Command2_Click(RasterPage& page) { page.setBackground(rgb(255, 255, 255)); }
+void Command2_Click(Drawing& drawing) { drawing.setBackground(rgb(255, 255, 255)); }
 
 void Command4_Click(ProgramState& program) { program.clearLines(); }
 

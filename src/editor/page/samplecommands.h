@@ -6,7 +6,7 @@ namespace zimo
 {
 
 class CommandInserter;
-class RasterPage;
+class Drawing;
 struct ProgramState;
 struct Recorded;
 
@@ -20,8 +20,9 @@ QString sampleLine(int index);
 Recorded com_Click(CommandInserter& inserter, const QString& text, int index);
 
 /// "Notīrīt lapu": the page turns white, which erases the drawing and any background a
-/// program set. The sprite, the pen and the program text stay.
-void Command2_Click(RasterPage& page);
+/// program set (through the drawing model, so its listeners start afresh). The sprite, the
+/// pen and the program text stay.
+void Command2_Click(Drawing& drawing);
 
 /// "Notīrīt komandu logu": empties the line array, so the next appended line is line 1.
 /// The window empties its text box; the work file, the help and the last recorded angle

@@ -78,9 +78,9 @@ void TaskSession::prepareRun()
 {
     if (!isOn())
         return;
-    RasterPage& page = m_parts.machine.drawing.page;
-    Command2_Click(page);
-    page.setLineStyle(0);
+    Drawing& drawing = m_parts.machine.drawing;
+    Command2_Click(drawing);
+    drawing.setLineStyle(0);
     m_parts.page.setMarks({});
 }
 

@@ -105,7 +105,7 @@ void EditorActions::connectButtons()
     connect(toolbar.Command2(), &QToolButton::clicked, this, [this] {
         if (running())
             return;
-        Command2_Click(m_parts.machine.drawing.page);
+        Command2_Click(m_parts.machine.drawing);
         emit machineChanged();
     });
     connect(toolbar.Command4(), &QToolButton::clicked, this, [this] {

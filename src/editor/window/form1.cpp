@@ -25,6 +25,8 @@
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programhistory.h"
 #include "editor/textbox/programtextbox.h"
+#include "export/recording.h"
+#include "files/drawingexports.h"
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
 #include "files/twips.h"
@@ -52,8 +54,10 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent)
     , m_rasterPage(std::make_unique<RasterPage>())
     , m_machine(std::make_unique<Machine>(*m_rasterPage))
+    , m_recording(std::make_unique<Recording>(*m_rasterPage))
     , m_run(std::make_unique<RunController>(*m_machine))
 {
+    m_machine->drawing.sink = m_recording.get();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowmsg::title());
     setWindowIcon(pictures::windowIcon());
@@ -90,7 +94,8 @@ void Form1::buildParts()
     m_mode
         = new ModeSwitch({ *lapa(), *ieraksti(), *lapa_rect(), *ieraksti_rect(), *m_keys }, this);
     m_files = new ProgramFiles(*this, this);
-    m_menus = new MainMenus(*this, *m_files, *ieraksti());
+    m_exports = new DrawingExports(*this, *m_files, *m_recording, this);
+    m_menus = new MainMenus(*this, *m_files, *m_exports, *ieraksti());
     m_actions
         = new EditorActions({ *m_machine, *this, *ieraksti(), *helpArea(), *statusRow(), *lapa(),
                                 *toolbar(), { *f_krasas(), *f_linija(), *Frame2() } },
@@ -124,7 +129,7 @@ void Form1::connectParts()
     });
     // An example starts on a clean page, so Run shows exactly what it draws.
     connect(m_menus->piemeri(), &ExamplesMenu::exampleOpened, this, [this] {
-        Command2_Click(m_machine->drawing.page);
+        Command2_Click(m_machine->drawing);
         updatePage();
     });
     connect(

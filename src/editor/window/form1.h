@@ -13,6 +13,7 @@
 namespace zimo
 {
 
+class DrawingExports;
 class EditorActions;
 class HelpLauncher;
 class KeyRouter;
@@ -21,6 +22,7 @@ class Machine;
 class ModeSwitch;
 class ProgramFiles;
 class RasterPage;
+class Recording;
 class RunControlActions;
 class RunController;
 class TaskSession;
@@ -30,7 +32,8 @@ class WindowScaler;
 /// controls, and the menus; it puts the window's parts together and runs the program.
 ///
 /// Owns the whole state of the program: the page, the machine (program, variables, turtle,
-/// pen) and the run. While a run goes on the worker owns the machine and the window shows
+/// pen), the recording of what was drawn (the drawing's sink for the window's lifetime) and
+/// the run. While a run goes on the worker owns the machine and the window shows
 /// the frames it publishes; the text box is read-only and every control that would change
 /// the machine is disabled. The whole window is laid out at one of the scales of ScaleSteps;
 /// the page's drawing keeps its pixels and is only shown larger.
@@ -74,6 +77,10 @@ public:
     EditorActions& actions() const { return *m_actions; }
     RunControlActions& runActions() const { return *m_runActions; }
     ProgramFiles& files() const { return *m_files; }
+    /// Printing, the exports and copying of the drawing.
+    DrawingExports& exports() const { return *m_exports; }
+    /// What was drawn since the page was last erased: by runs, steering and the buttons.
+    const Recording& recording() const { return *m_recording; }
     HelpLauncher& helpLauncher() const { return *m_helpLauncher; }
     /// The scale the whole window is laid out at.
     WindowScaler& scaler() const { return *m_scaler; }
@@ -114,6 +121,7 @@ private:
     // The page and the machine outlive the run, which is declared after them.
     std::unique_ptr<RasterPage> m_rasterPage;
     std::unique_ptr<Machine> m_machine;
+    std::unique_ptr<Recording> m_recording;
     std::unique_ptr<RunController> m_run;
     bool m_workFileTold = false;
     /// When the run going on started; a stop click right after it is the Run double click.
@@ -125,6 +133,7 @@ private:
     KeyRouter* m_keys = nullptr;
     ModeSwitch* m_mode = nullptr;
     ProgramFiles* m_files = nullptr;
+    DrawingExports* m_exports = nullptr;
     MainMenus* m_menus = nullptr;
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;

@@ -6,6 +6,7 @@
 #include "editor/tasks/taskmenu.h"
 #include "editor/tasks/taskwindowmessages.h"
 #include "editor/textbox/programhistory.h"
+#include "files/drawingexports.h"
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfiles.h"
@@ -30,7 +31,8 @@ QAction* addNamed(QMenu* menu, const QString& text, const char* name)
 
 } // namespace
 
-MainMenus::MainMenus(QMainWindow& window, ProgramFiles& files, ProgramTextBox& text)
+MainMenus::MainMenus(
+    QMainWindow& window, ProgramFiles& files, DrawingExports& exports, ProgramTextBox& text)
     : QObject(&window)
     , m_window(window)
 {
@@ -48,7 +50,32 @@ MainMenus::MainMenus(QMainWindow& window, ProgramFiles& files, ProgramTextBox& t
     m_help->setObjectName(QStringLiteral("palidziba"));
     connect(m_help, &QAction::triggered, &files, &ProgramFiles::palidziba_Click);
     m_history = new ProgramHistory(text, file, &window);
+    buildDrawingItems(file, m_restore ? m_restore : m_quit, exports);
     addShortcuts();
+}
+
+// After "Saglabāt attēlu...": the other ways the drawing leaves the window.
+void MainMenus::buildDrawingItems(QMenu* file, QAction* before, DrawingExports& exports)
+{
+    m_export = new QMenu(windowmsg::exportMenu(), file);
+    m_export->setObjectName(QStringLiteral("eksportet"));
+    file->insertMenu(before, m_export);
+    QAction* pdf = addNamed(m_export, windowmsg::exportPdf(), "eksportet_pdf");
+    QAction* svg = addNamed(m_export, windowmsg::exportSvg(), "eksportet_svg");
+    QAction* gif = addNamed(m_export, windowmsg::exportAnimation(), "eksportet_gif");
+    m_print = new QAction(windowmsg::print(), file);
+    m_print->setObjectName(QStringLiteral("drukat"));
+    m_preview = new QAction(windowmsg::printPreview(), file);
+    m_preview->setObjectName(QStringLiteral("drukas_prieksskatijums"));
+    file->insertActions(before, { m_print, m_preview });
+    file->insertSeparator(before);
+    m_copyDrawing = addNamed(m_history->labot(), windowmsg::copyDrawing(), "kopet_zimejumu");
+    connect(pdf, &QAction::triggered, &exports, &DrawingExports::exportPdf);
+    connect(svg, &QAction::triggered, &exports, &DrawingExports::exportSvg);
+    connect(gif, &QAction::triggered, &exports, &DrawingExports::exportAnimation);
+    connect(m_print, &QAction::triggered, &exports, &DrawingExports::print);
+    connect(m_preview, &QAction::triggered, &exports, &DrawingExports::printPreview);
+    connect(m_copyDrawing, &QAction::triggered, &exports, &DrawingExports::copyDrawing);
 }
 
 void MainMenus::buildFileMenu(QMenu* file, ProgramFiles& files)
@@ -118,6 +145,8 @@ void MainMenus::addShortcuts()
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_copyDrawing->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     m_start->setShortcut(QKeySequence(Qt::Key_F5));
     m_stop->setShortcuts({ QKeySequence(Qt::SHIFT | Qt::Key_F5), QKeySequence(Qt::Key_Escape) });
     // Ctrl+= is Ctrl+Plus without Shift on keyboards that have both on one key.
@@ -129,8 +158,10 @@ void MainMenus::addShortcuts()
 
 void MainMenus::setRunning(bool running)
 {
-    for (QAction* action : { m_new, m_load, m_save, m_saveAs, m_picture, m_makeTask, m_start })
+    for (QAction* action : { m_new, m_load, m_save, m_saveAs, m_picture, m_print, m_preview,
+             m_copyDrawing, m_makeTask, m_start })
         action->setEnabled(!running);
+    m_export->setEnabled(!running);
     m_stop->setEnabled(running);
     if (m_restore)
         m_restore->setEnabled(!running);

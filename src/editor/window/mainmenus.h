@@ -10,6 +10,7 @@ class QMenu;
 namespace zimo
 {
 
+class DrawingExports;
 class ExamplesMenu;
 class ProgramFiles;
 class ProgramHistory;
@@ -19,14 +20,16 @@ class TaskMenu;
 /// The main window's menu bar: "Fails", "Labot", "Programma", "Skats", "Piemēri",
 /// "Uzdevumi" and "Palīdzība", with the keyboard shortcuts of their items.
 ///
-/// Owns the actions. The file items go straight to the program files; starting and
+/// Owns the actions. The file items go straight to the program files, printing, the
+/// exports and copying the drawing to the drawing's exports; starting and
 /// stopping a run and the scale are for the window to connect. While a run goes on, every
 /// item that would change the program or start another run is disabled.
 class MainMenus : public QObject
 {
     Q_OBJECT
 public:
-    MainMenus(QMainWindow& window, ProgramFiles& files, ProgramTextBox& text);
+    MainMenus(
+        QMainWindow& window, ProgramFiles& files, DrawingExports& exports, ProgramTextBox& text);
 
     QAction* jauns() const { return m_new; }
     QAction* ieladet() const { return m_load; }
@@ -34,6 +37,13 @@ public:
     /// "Saglabāt kā...": always the save dialog.
     QAction* saveAs() const { return m_saveAs; }
     QAction* savePicture() const { return m_picture; }
+    /// "Eksportēt" with "PDF...", "SVG..." and "Animāciju (GIF)...".
+    QMenu* eksportet() const { return m_export; }
+    /// "Drukāt..." (Ctrl+P) and "Drukas priekšskatījums".
+    QAction* drukat() const { return m_print; }
+    QAction* printPreview() const { return m_preview; }
+    /// "Labot → Kopēt zīmējumu" (Ctrl+Shift+C).
+    QAction* copyDrawing() const { return m_copyDrawing; }
     /// "Atjaunot iepriekšējo programmu": null unless the last session kept a program.
     QAction* restore() const { return m_restore; }
     QAction* iziet() const { return m_quit; }
@@ -64,6 +74,7 @@ signals:
 
 private:
     void buildFileMenu(QMenu* file, ProgramFiles& files);
+    void buildDrawingItems(QMenu* file, QAction* before, DrawingExports& exports);
     void buildProgramMenu();
     void buildViewMenu();
     void addShortcuts();
@@ -74,6 +85,10 @@ private:
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
     QAction* m_picture = nullptr;
+    QMenu* m_export = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_preview = nullptr;
+    QAction* m_copyDrawing = nullptr;
     QAction* m_restore = nullptr;
     QAction* m_quit = nullptr;
     QAction* m_help = nullptr;

@@ -2,7 +2,7 @@
 // budget, so every input ends quickly: any crash, sanitizer report, hang or runaway memory
 // is a fault of the interpreter.
 
-#include "bigstack.h"
+#include "run/bigstack.h"
 
 #include "platform/colour.h"
 #include "platform/rasterpage.h"

@@ -1,18 +1,16 @@
 #include "headlessrun.h"
 
 #include "appmessages.h"
-#include "bigstack.h"
 
 #include "export/exportfiles.h"
 #include "export/printdocument.h"
 #include "export/recording.h"
 #include "export/vectorscene.h"
-#include "interpreter/machine.h"
+#include "files/programfile.h"
 #include "platform/rasterpage.h"
 #include "platform/safefile.h"
-#include "files/programfile.h"
 #include "platform/textcodec.h"
-#include "run/runloop.h"
+#include "run/headless.h"
 #include "run/trace.h"
 
 #include <QDate>
@@ -193,19 +191,14 @@ int runHeadless(const QStringList& arguments)
     }
 
     auto page = std::make_unique<RasterPage>();
-    auto machine = std::make_unique<Machine>(*page);
     auto trace = std::make_unique<Trace>(traceFile.get());
     std::unique_ptr<Recording> recording;
-    if (request.wantsRecording()) {
+    if (request.wantsRecording())
         recording = std::make_unique<Recording>(*page);
-        machine->drawing.sink = recording.get();
-    }
     RunOptions options;
     options.trace = traceFile ? trace.get() : nullptr;
     options.maxSteps = stepLimitOf(request);
-    RunOutcome outcome;
-    // Deeply nested replays recurse; the run gets a stack of its own that is large enough.
-    runWithBigStack([&] { outcome = zimet_Click(*machine, text, options); });
+    const RunOutcome outcome = runOnPage(*page, text, options, recording.get());
     trace.reset();
 
     if (outcome.end == RunOutcome::End::Failed)

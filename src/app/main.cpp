@@ -1,7 +1,9 @@
 #include "checkrun.h"
 #include "commandline.h"
 #include "console.h"
+#include "graderun.h"
 #include "headlessrun.h"
+#include "maketaskrun.h"
 #include "workfolder.h"
 
 #include "editor/window/form1.h"
@@ -26,6 +28,10 @@ int main(int argc, char** argv)
         return *status;
     if (zimo::wantsCheck(arguments))
         return zimo::runCheck(arguments);
+    if (zimo::wantsGrade(arguments))
+        return zimo::runGrade(arguments);
+    if (zimo::wantsMakeTask(arguments))
+        return zimo::runMakeTask(arguments);
     // Options belong to the headless run, which also tells about a bad command line.
     if (zimo::wantsHeadless(arguments) || options)
         return zimo::runHeadless(arguments);

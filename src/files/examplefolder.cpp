@@ -3,6 +3,7 @@
 #include "programfile.h"
 
 #include "platform/userdata.h"
+#include "tasks/taskfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,39 +18,55 @@ namespace
 // The order number is for the folder listing only; the learner sees the title.
 const QRegularExpression OrderNumber(QStringLiteral("^\\d+\\s+"));
 
-} // namespace
-
-QString exampleFolder()
+// The installed folder, else the source tree's when the program runs from its build.
+QString dataFolder(const QString& name, const QString& source)
 {
-    if (QString shipped = shippedDataFolder(QStringLiteral("examples")); !shipped.isEmpty())
+    if (QString shipped = shippedDataFolder(name); !shipped.isEmpty())
         return shipped;
-    const QString source = QStringLiteral(ZIMO_SOURCE_EXAMPLES);
     return QFileInfo(source).isDir() ? QDir::cleanPath(source) : QString();
 }
 
-QString exampleTitle(const QString& fileName)
-{
-    QString title = programNameOf(fileName);
-    title.remove(OrderNumber);
-    return title;
-}
-
-QList<ExampleGroup> exampleGroups(const QString& folder)
+QList<ExampleGroup> groupsOf(const QString& folder, QStringView suffix)
 {
     QList<ExampleGroup> groups;
     if (folder.isEmpty())
         return groups;
     const QDir root(folder);
-    const QStringList programPattern { QStringLiteral("*") + ProgramSuffix.toString() };
+    const QStringList pattern { QStringLiteral("*") + suffix.toString() };
     for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         const QDir dir(root.filePath(name));
         ExampleGroup group { exampleTitle(name), {} };
-        for (const QString& file : dir.entryList(programPattern, QDir::Files, QDir::Name))
+        for (const QString& file : dir.entryList(pattern, QDir::Files, QDir::Name))
             group.examples.append({ exampleTitle(file), dir.filePath(file) });
         if (!group.examples.isEmpty())
             groups.append(group);
     }
     return groups;
 }
+
+} // namespace
+
+QString exampleFolder()
+{
+    return dataFolder(QStringLiteral("examples"), QStringLiteral(ZIMO_SOURCE_EXAMPLES));
+}
+
+QString taskFolder()
+{
+    return dataFolder(QStringLiteral("tasks"), QStringLiteral(ZIMO_SOURCE_TASKS));
+}
+
+QString exampleTitle(const QString& fileName)
+{
+    QString title = programNameOf(fileName);
+    if (title.endsWith(TaskSuffix, Qt::CaseInsensitive))
+        title.chop(TaskSuffix.size());
+    title.remove(OrderNumber);
+    return title;
+}
+
+QList<ExampleGroup> exampleGroups(const QString& folder) { return groupsOf(folder, ProgramSuffix); }
+
+QList<ExampleGroup> taskGroups(const QString& folder) { return groupsOf(folder, TaskSuffix); }
 
 } // namespace zimo

@@ -2,11 +2,19 @@
 
 #include <QMenu>
 
+#include <functional>
+
 namespace zimo
 {
 
 class ProgramFiles;
 struct ExampleGroup;
+
+/// Fills menu with a submenu per group and an item per file, titled as written, each
+/// item's data its file's path; chosen calls back with that path. A greyed none stands in
+/// for no group. Returns the items.
+QList<QAction*> addGroupMenus(QMenu& menu, const QList<ExampleGroup>& groups, const QString& none,
+    const std::function<void(const QString&)>& chosen);
 
 /// The menu "Piemēri": a submenu per group of example programs, an item per program.
 ///

@@ -2,6 +2,8 @@
 
 #include "programfile.h"
 
+#include "tasks/taskfile.h"
+
 #include <QDir>
 
 namespace zimo
@@ -19,7 +21,8 @@ void FileList::setFolder(const QString& folder)
     clear();
     QDir dir(folder);
     // Files copied from Windows machines may carry the suffix in capitals.
-    dir.setNameFilters({ QStringLiteral("*") + ProgramSuffix.toString() });
+    dir.setNameFilters({ QStringLiteral("*") + ProgramSuffix.toString(),
+        QStringLiteral("*") + TaskSuffix.toString() });
     dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     addItems(dir.entryList());

@@ -8,6 +8,7 @@
 #include "recovery.h"
 #include "restoredialog.h"
 #include "savedialog.h"
+#include "tasks/taskfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,8 @@ namespace
 /// The longest time an edit waits before the text goes to the recovery history: at most one
 /// write per half minute while the learner types.
 constexpr int RecoveryDelayMs = 30'000;
+
+bool isTaskFile(const QString& path) { return path.endsWith(TaskSuffix, Qt::CaseInsensitive); }
 
 } // namespace
 
@@ -92,6 +95,11 @@ void ProgramFiles::loadChosen(const QString& folder, const QString& fileName)
         tell(filemsg::noFileChosen());
         return;
     }
+    if (isTaskFile(fileName)) {
+        openDialog().hide();
+        emit taskChosen(QDir(folder).filePath(fileName));
+        return;
+    }
     if (!load_file(QDir(folder).filePath(fileName)))
         return;
     // A work file is rewritten behind the program's back: saving must ask for another name.
@@ -144,6 +152,10 @@ void ProgramFiles::palidziba_Click()
 void ProgramFiles::openAtStart(const QString& path)
 {
     const QFileInfo file(path);
+    if (isTaskFile(path)) {
+        emit taskChosen(file.absoluteFilePath());
+        return;
+    }
     if (!load_file(file.absoluteFilePath()))
         return;
     const QString name = programNameOf(file.fileName());

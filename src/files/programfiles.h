@@ -66,7 +66,8 @@ public:
     /// The text leaves the text box (the window closes, another program comes): it is kept
     /// as a version of its own in the recovery history.
     void keepLeaving();
-    /// Loads the program file named on the command line and names the program after it.
+    /// Loads the program file named on the command line and names the program after it; a
+    /// task file starts that task.
     void openAtStart(const QString& path);
     /// Writes the page as a PNG picture to path; false (and a message) when it failed.
     bool savePicture(const QString& path);
@@ -103,6 +104,9 @@ signals:
     void programNameChanged(const QString& name);
     /// "Palīdzība" found no command file to start: the window shows its own help.
     void helpWanted();
+    /// A task file was chosen to be opened ("Ielādēt", the command line): the window starts
+    /// that task.
+    void taskChosen(const QString& path);
 
 private:
     /// Writes the program text to "pag.zkf" and keeps its bytes for the save dialog.

@@ -2,10 +2,8 @@
 
 #include "clip.h"
 #include "pagedashes.h"
-#include "platformmessages.h"
-#include "safefile.h"
+#include "pngfile.h"
 
-#include <QBuffer>
 #include <QPen>
 #include <QString>
 #include <QVector>
@@ -143,21 +141,8 @@ void RasterPage::copyTo(QImage& target) const
     std::memcpy(target.bits(), m_image.constBits(), size_t(m_image.sizeInBytes()));
 }
 
-QByteArray RasterPage::pngBytes() const
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !m_image.save(&buffer, "PNG"))
-        return {};
-    return png;
-}
+QByteArray RasterPage::pngBytes() const { return zimo::pngBytes(m_image); }
 
-QString RasterPage::savePng(const QString& path) const
-{
-    const QByteArray png = pngBytes();
-    if (png.isEmpty())
-        return platformmsg::pictureNotEncoded();
-    return writeFileSafely(path, png);
-}
+QString RasterPage::savePng(const QString& path) const { return savePngFile(path, m_image); }
 
 } // namespace zimo

@@ -1,5 +1,6 @@
 #include "windowdesk.h"
 
+#include "editor/tasks/taskmenu.h"
 #include "files/examplefolder.h"
 #include "files/examplesmenu.h"
 #include "files/programfile.h"
@@ -41,7 +42,7 @@ bool pageIsWhite(const zimo::RasterPage& page)
 
 } // namespace
 
-TEST(ExamplesInTheWindow, MenuStandsBeforeHelpAndListsEveryExample)
+TEST(ExamplesInTheWindow, MenuStandsBeforeTasksAndHelpAndListsEveryExample)
 {
     WindowDesk d;
     zimo::ExamplesMenu* menu = d.w.menus().piemeri();
@@ -50,8 +51,9 @@ TEST(ExamplesInTheWindow, MenuStandsBeforeHelpAndListsEveryExample)
     const QList<QAction*> bar = d.w.menuBar()->actions();
     const qsizetype at = bar.indexOf(menu->menuAction());
     ASSERT_GE(at, 0);
-    ASSERT_LT(at + 1, bar.size());
-    EXPECT_EQ(bar[at + 1], d.w.menus().palidziba());
+    ASSERT_LT(at + 2, bar.size());
+    EXPECT_EQ(bar[at + 1], d.w.menus().uzdevumi()->menuAction());
+    EXPECT_EQ(bar[at + 2], d.w.menus().palidziba());
 
     const QString folder = zimo::exampleFolder();
     ASSERT_FALSE(folder.isEmpty());

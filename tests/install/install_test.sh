@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and checks what a desktop needs of it: the
-# layout, the validators' verdict on the desktop entry, file type and metainfo, that they
-# name each other consistently, the icons of every size, the examples, and the command line
-# that works without a display.
+# layout, the validators' verdict on the desktop entry, file types and metainfo, that they
+# name each other consistently, the icons of every size, the examples and tasks, and the
+# command line that works without a display.
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build="$1" source="$2" version="$3"
@@ -44,6 +44,9 @@ if [ -d "$source/examples" ]; then
     installed="$(cd "$stage/share/zimo/examples" 2>/dev/null && find . -name '*.zkf' | sort)" || true
     [ -n "$expected" ] && [ "$expected" = "$installed" ] || fail "the examples are not all installed"
 fi
+expected="$(cd "$source/tasks" && find . -name '*.zku' | sort)"
+installed="$(cd "$stage/share/zimo/tasks" 2>/dev/null && find . -name '*.zku' | sort)" || true
+[ -n "$expected" ] && [ "$expected" = "$installed" ] || fail "the tasks are not all installed"
 
 desktop="$stage/share/applications/$id.desktop"
 mime="$stage/share/mime/packages/$id.xml"
@@ -60,10 +63,13 @@ xmllint --noout "$mime" "$meta" || fail "xmllint"
 # The names the files give each other.
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 xpath() { xmllint --xpath "string($2)" "$1"; }
-type="$(xpath "$mime" "//*[local-name()='mime-type']/@type")"
+type="$(xpath "$mime" "//*[local-name()='mime-type'][1]/@type")"
+task_type="$(xpath "$mime" "//*[local-name()='mime-type'][2]/@type")"
 [ "$type" = application/x-zimo-program ] || fail "the MIME file declares '$type'"
-[ "$(entry MimeType)" = "$type;" ] || fail "the desktop entry's MimeType is '$(entry MimeType)'"
-[ "$(xpath "$meta" "//provides/mediatype")" = "$type" ] || fail "metainfo provides another type"
+[ "$task_type" = application/x-zimo-task ] || fail "the MIME file declares '$task_type' for tasks"
+[ "$(entry MimeType)" = "$type;$task_type;" ] || fail "the desktop entry's MimeType is '$(entry MimeType)'"
+[ "$(xpath "$meta" "//provides/mediatype[1]")" = "$type" ] || fail "metainfo provides another type"
+[ "$(xpath "$meta" "//provides/mediatype[2]")" = "$task_type" ] || fail "metainfo provides no task type"
 [ "$(xpath "$meta" "//launchable")" = "$id.desktop" ] || fail "metainfo launches another entry"
 [ "$(xpath "$meta" "//release/@version")" = "$version" ] || fail "metainfo release is not $version"
 [ "$(xpath "$meta" "//project_license")" = GPL-3.0-or-later ] || fail "metainfo names no licence"
@@ -76,12 +82,14 @@ mime_icon="$(xpath "$mime" "//*[local-name()='icon']/@name")"
 # The file type database built from the installed file gives .zkf files the type.
 update-mime-database "$stage/share/mime" 2>/dev/null
 grep -qx "50:$type:\*\.zkf" "$stage/share/mime/globs2" || fail "*.zkf is not $type in globs2"
+grep -qx "50:$task_type:\*\.zku" "$stage/share/mime/globs2" || fail "*.zku is not $task_type in globs2"
 
 # --version and --help answer without a display.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 [ "$("${nodisplay[@]}" "$stage/bin/zimo" --version)" = "zimo $version" ] || fail "zimo --version"
 help="$("${nodisplay[@]}" "$stage/bin/zimo" --help)" || fail "zimo --help exits with $?"
-for form in "zimo PROGRAMMA.zkf" --run --png --trace --max-steps --check --help --version; do
+for form in "zimo PROGRAMMA.zkf" "zimo UZDEVUMS.zku" --run --png --trace --max-steps --check \
+    --make-task --grade --csv --sheet --help --version; do
     grep -qF -- "$form" <<<"$help" || fail "zimo --help does not tell about $form"
 done
 

@@ -32,6 +32,7 @@ done
 if [ -d "$source/examples" ]; then
     grep -q '^\./usr/share/zimo/examples/.*\.zkf$' <<<"$contents" || fail "the package lacks the examples"
 fi
+grep -q '^\./usr/share/zimo/tasks/.*\.zku$' <<<"$contents" || fail "the package lacks the tasks"
 # Nothing of the build or the tests goes along.
 grep -v '^\./usr/' <<<"$contents" | grep -v '^\./$' && fail "files outside /usr"
 grep -qE 'tests|bench' <<<"$contents" && fail "test or benchmark files in the package"

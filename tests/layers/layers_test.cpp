@@ -55,7 +55,7 @@ TEST(Layers, TheLayersIncludeOnlyDownwards)
 {
     // Bottom to top; a folder may include only the folders before it.
     const std::vector<std::string> order { "platform", "turtle", "program", "interpreter",
-        "hints", "run", "export", "files", "editor", "app" };
+        "hints", "run", "tasks", "export", "files", "editor", "app" };
     for (size_t i = 0; i < order.size(); ++i) {
         for (const std::string& reached : graph().reachedFrom(order[i])) {
             const auto at = std::find(order.begin(), order.end(), reached);

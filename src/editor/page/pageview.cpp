@@ -153,6 +153,18 @@ void PageView::setRubberBand(bool visible, QLineF line, QColor colour)
     update();
 }
 
+void PageView::setGuide(const QImage& guide)
+{
+    m_guide = guide;
+    update();
+}
+
+void PageView::setMarks(const QImage& marks)
+{
+    m_marks = marks;
+    update();
+}
+
 void PageView::paintEvent(QPaintEvent* event)
 {
     (void)event;
@@ -193,8 +205,17 @@ void PageView::paintPage(QPainter& p) const
     // it always did.
     p.setRenderHint(
         QPainter::SmoothPixmapTransform, m_zoom.zoom() == 1.0 && scalePercent() % 100 != 0);
-    p.drawImage(QRectF(m_zoom.toView(source.topLeft()), QSizeF(source.size()) * s), m_frame.image,
-        source);
+    const QRectF target(m_zoom.toView(source.topLeft()), QSizeF(source.size()) * s);
+    p.drawImage(target, m_frame.image, source);
+    // Multiplied in, a task's guide shows where the page is white and leaves the drawing's
+    // dark lines dark: it lies under them.
+    if (!m_guide.isNull()) {
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        p.drawImage(target, m_guide, source);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (!m_marks.isNull())
+        p.drawImage(target, m_marks, source);
 }
 
 void PageView::paintZoomBadge(QPainter& p) const

@@ -60,6 +60,13 @@ public:
     /// The rubber band from keyboard steering, in page pixels; hidden at start.
     void setRubberBand(bool visible, QLineF line, QColor colour);
     bool rubberBandVisible() const { return m_bandVisible; }
+    /// A task's picture, shown faintly as if under the drawing (its ink lightened, white
+    /// elsewhere); a null image shows none. Like the sprite, never part of the page's image.
+    void setGuide(const QImage& guide);
+    /// Marks laid over the drawing (a transparent image of the page's size); null for none.
+    void setMarks(const QImage& marks);
+    const QImage& guide() const { return m_guide; }
+    const QImage& marks() const { return m_marks; }
 
 signals:
     /// The pointer moved to (x, y) of the page's inner area.
@@ -102,6 +109,8 @@ private:
     bool m_bandVisible = false;
     QLineF m_band;
     QColor m_bandColour { Qt::black };
+    QImage m_guide;
+    QImage m_marks;
 };
 
 } // namespace zimo

@@ -11,11 +11,14 @@
 #include "editor/pickers/colourpanel.h"
 #include "editor/pickers/stylepanel.h"
 #include "editor/pickers/thicknesspanel.h"
+#include "editor/tasks/taskpanel.h"
 #include "editor/textbox/helparea.h"
 #include "editor/textbox/hintannouncer.h"
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programtextbox.h"
 #include "files/twips.h"
+
+#include <algorithm>
 
 namespace zimo
 {
@@ -48,9 +51,16 @@ ClientArea::ClientArea(QWidget* parent)
     , m_colourPanel(new ColourPanel(this))
     , m_thicknessPanel(new ThicknessPanel(this))
     , m_stylePanel(new StylePanel(this))
+    , m_taskPanel(new TaskPanel(this))
 {
     setObjectName(QStringLiteral("client"));
     m_textFrame->hide();
+    m_taskPanel->hide();
+    // A longer result or a larger font needs more of the column.
+    connect(m_taskPanel, &TaskPanel::textsChanged, this, [this] {
+        if (!m_taskPanel->isHidden())
+            placeTextBox();
+    });
     for (QWidget* panel : pickerPanels())
         panel->raise();
     m_page->setAccessibleName(windowmsg::pageName());
@@ -96,11 +106,26 @@ void ClientArea::resizeEvent(QResizeEvent* event)
     placeTextBox();
 }
 
+void ClientArea::showTaskPanel(bool shown)
+{
+    m_taskPanel->setVisible(shown);
+    placeTextBox();
+}
+
 void ClientArea::placeTextBox()
 {
     const QSize extra = (size() - minimumSize()).expandedTo(QSize(0, 0));
-    m_text->setGeometry(
-        twRect(12000, 720, 3255, 9375).adjusted(0, 0, extra.width(), extra.height()));
+    QRect column = twRect(12000, 720, 3255, 9375).adjusted(0, 0, extra.width(), extra.height());
+    // The task panel takes what its texts need, at most three fifths of the column: a
+    // task's program is short, and the instruction is what the child reads first.
+    if (!m_taskPanel->isHidden()) {
+        const int needed = m_taskPanel->heightForWidth(column.width());
+        const int height = std::min(
+            needed > 0 ? needed : m_taskPanel->sizeHint().height(), column.height() * 3 / 5);
+        m_taskPanel->setGeometry(column.x(), column.y(), column.width(), height);
+        column.setTop(column.top() + height + scaled(ModeFrameWidth + 2 * ModeFrameOutside));
+    }
+    m_text->setGeometry(column);
     m_textFrame->setBounds(m_text->geometry(), scaled(ModeFrameOutside));
 }
 

@@ -15,15 +15,18 @@ class PageView;
 class ProgramTextBox;
 class StatusRow;
 class StylePanel;
+class TaskPanel;
 class ThicknessPanel;
 class Toolbar;
 
 /// The main window's client area: the toolbar with the help area beside it, the page and
-/// the program text box with their mode frames, the status row, and the three picker panels.
+/// the program text box with their mode frames, the status row, the three picker panels,
+/// and the panel of a drawing task.
 ///
 /// Owns its controls and places them at the window's scale. The page keeps its size and
 /// place; the text box takes whatever room the area has beyond the layout's size, to its
-/// right and below. The panels pop up over the top of the area, above every other control.
+/// right and below; while a task is on, its panel takes the top of that column. The picker
+/// panels pop up over the top of the area, above every other control.
 class ClientArea : public QWidget
 {
 public:
@@ -47,6 +50,9 @@ public:
     StylePanel* Frame2() const { return m_stylePanel; }
     /// The three picker panels, as widgets.
     std::array<QWidget*, 3> pickerPanels() const;
+    TaskPanel* taskPanel() const { return m_taskPanel; }
+    /// Shows the task panel above the text box, or hides it and gives the text box its room.
+    void showTaskPanel(bool shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +71,7 @@ private:
     ColourPanel* m_colourPanel;
     ThicknessPanel* m_thicknessPanel;
     StylePanel* m_stylePanel;
+    TaskPanel* m_taskPanel;
 };
 
 } // namespace zimo

@@ -22,6 +22,9 @@
 #include "editor/run/runcontrolactions.h"
 #include "editor/run/runcontroller.h"
 #include "editor/run/stopmarks.h"
+#include "editor/tasks/maketaskdialog.h"
+#include "editor/tasks/taskmenu.h"
+#include "editor/tasks/tasksession.h"
 #include "editor/textbox/helparea.h"
 #include "editor/textbox/hintpresenter.h"
 #include "editor/textbox/programhistory.h"
@@ -61,6 +64,7 @@ Form1::Form1(QWidget* parent)
     buildParts();
     connectParts();
     connectActions();
+    connectTasks();
     m_scaler->layOut();
 
     // Form_Load
@@ -104,6 +108,9 @@ void Form1::buildParts()
     m_view = new ViewMenu({ *this, *m_menus->skats(), *lapa(), *m_actions, *m_scaler });
     new StepBackKeys(*lapa(), *m_actions, *m_keys);
     new CloseKeys(*this);
+    m_tasks = new TaskSession(
+        { *lapa(), *m_client->taskPanel(), *m_menus->uzdevumi(), *m_files, *this, *m_machine },
+        this);
 }
 
 void Form1::connectParts()
@@ -158,6 +165,20 @@ void Form1::connectActions()
     connect(m_helpLauncher, &HelpLauncher::insertWanted, m_actions, &EditorActions::insertLine);
     connect(m_runActions, &RunControlActions::pauseShown, toolbar(), &Toolbar::showPaused);
     connect(m_runActions, &RunControlActions::firstStepWanted, this, [this] { startRun(true); });
+}
+
+// A task starts from the menu or from a task file, and judges every run that ends.
+void Form1::connectTasks()
+{
+    connect(m_menus->uzdevumi(), &TaskMenu::taskChosen, m_tasks, &TaskSession::start);
+    connect(m_files, &ProgramFiles::taskChosen, m_tasks, &TaskSession::start);
+    connect(this, &Form1::runFinished, m_tasks, &TaskSession::judge);
+    connect(m_tasks, &TaskSession::pageChanged, this, &Form1::updatePage);
+    connect(m_tasks, &TaskSession::panelShown, m_client, &ClientArea::showTaskPanel);
+    connect(m_menus->makeTask(), &QAction::triggered, this, [this] {
+        if (!isRunning())
+            (new MakeTaskDialog(programText(), m_files->programFolder(), this))->open();
+    });
 }
 
 QString Form1::programText() const { return ieraksti()->programText(); }
@@ -253,6 +274,7 @@ void Form1::startRun(bool firstStepOnly)
     m_files->keepWaitingEdits();
     m_keys->releaseWaiting();
     hints().clearRunError();
+    m_tasks->prepareRun();
     m_run->start(programText(), RunOptions { RunWorkFile.toString(), 0 }, firstStepOnly);
     m_runStarted.start();
     setRunning(true);

@@ -26,6 +26,7 @@ class Recording;
 class RunControlActions;
 class RunController;
 class ViewMenu;
+class TaskSession;
 class WindowScaler;
 
 /// The main window Form1: the client area with the page, the program text box and their
@@ -88,6 +89,8 @@ public:
     WindowScaler& scaler() const { return *m_scaler; }
     /// The view's aids: grid, protractor, ruler, full screen, contrast.
     ViewMenu& view() const { return *m_view; }
+    /// The drawing task that may be on.
+    TaskSession& tasks() const { return *m_tasks; }
 
 public slots:
     /// The Run button: runs the program of the text box, goes on with a paused run, or stops
@@ -115,6 +118,7 @@ private:
     void buildParts();
     void connectParts();
     void connectActions();
+    void connectTasks();
     void showFrame();
     void setRunning(bool running);
     void showRunEnd(const RunOutcome& outcome);
@@ -144,6 +148,7 @@ private:
     EditorActions* m_actions = nullptr;
     HelpLauncher* m_helpLauncher = nullptr;
     RunControlActions* m_runActions = nullptr;
+    TaskSession* m_tasks = nullptr;
     std::unique_ptr<WindowScaler> m_scaler;
     ViewMenu* m_view = nullptr;
 };

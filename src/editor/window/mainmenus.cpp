@@ -3,6 +3,8 @@
 #include "windowscale.h"
 
 #include "editor/common/windowmessages.h"
+#include "editor/tasks/taskmenu.h"
+#include "editor/tasks/taskwindowmessages.h"
 #include "editor/textbox/programhistory.h"
 #include "files/drawingexports.h"
 #include "files/examplefolder.h"
@@ -42,6 +44,8 @@ MainMenus::MainMenus(
     buildViewMenu();
     m_examples = new ExamplesMenu(files, exampleGroups(exampleFolder()), &window);
     bar->addMenu(m_examples);
+    m_tasks = new TaskMenu(taskGroups(taskFolder()), TaskProgress::defaultPath(), &window);
+    bar->addMenu(m_tasks);
     m_help = bar->addAction(windowmsg::help());
     m_help->setObjectName(QStringLiteral("palidziba"));
     connect(m_help, &QAction::triggered, &files, &ProgramFiles::palidziba_Click);
@@ -82,6 +86,7 @@ void MainMenus::buildFileMenu(QMenu* file, ProgramFiles& files)
     m_saveAs = addNamed(file, windowmsg::saveAs(), "saglabat_ka");
     m_picture = addNamed(file, windowmsg::savePicture(), "saglabat_attelu");
     m_restore = addNamed(file, windowmsg::restore(), "atjaunot");
+    m_makeTask = addNamed(file, taskwinmsg::makeTask(), "izveidot_uzdevumu");
     m_quit = addNamed(file, windowmsg::quit(), "iziet");
 
     connect(m_new, &QAction::triggered, &files, &ProgramFiles::jauns_Click);
@@ -151,12 +156,13 @@ void MainMenus::addShortcuts()
 void MainMenus::setRunning(bool running)
 {
     for (QAction* action :
-        { m_new, m_load, m_save, m_saveAs, m_picture, m_restore, m_print, m_preview,
+        { m_new, m_load, m_save, m_saveAs, m_picture, m_restore, m_makeTask, m_print, m_preview,
             m_copyDrawing, m_start })
         action->setEnabled(!running);
     m_export->setEnabled(!running);
     m_stop->setEnabled(running);
     m_examples->setEnabled(!running);
+    m_tasks->setEnabled(!running);
     m_history->setRunning(running);
 }
 

@@ -15,9 +15,10 @@ class ExamplesMenu;
 class ProgramFiles;
 class ProgramHistory;
 class ProgramTextBox;
+class TaskMenu;
 
-/// The main window's menu bar: "Fails", "Labot", "Programma", "Skats", "Piemēri" and
-/// "Palīdzība", with the keyboard shortcuts of their items.
+/// The main window's menu bar: "Fails", "Labot", "Programma", "Skats", "Piemēri",
+/// "Uzdevumi" and "Palīdzība", with the keyboard shortcuts of their items.
 ///
 /// Owns the actions. The file items go straight to the program files, printing, the
 /// exports and copying the drawing to the drawing's exports; starting and
@@ -58,6 +59,10 @@ public:
     QAction* zoomIn() const { return m_zoomIn; }
     QAction* zoomOut() const { return m_zoomOut; }
     ExamplesMenu* piemeri() const { return m_examples; }
+    /// The menu "Uzdevumi" of drawing tasks.
+    TaskMenu* uzdevumi() const { return m_tasks; }
+    /// "Izveidot uzdevumu…": for the window to connect.
+    QAction* makeTask() const { return m_makeTask; }
     /// The menu "Labot" with undo and redo of the program text.
     ProgramHistory& history() const { return *m_history; }
 
@@ -95,6 +100,8 @@ private:
     QAction* m_zoomIn = nullptr;
     QAction* m_zoomOut = nullptr;
     ExamplesMenu* m_examples = nullptr;
+    TaskMenu* m_tasks = nullptr;
+    QAction* m_makeTask = nullptr;
     ProgramHistory* m_history = nullptr;
 };
 

@@ -54,6 +54,7 @@ SaveDialog::SaveDialog(QWidget* parent)
     m_labi->setDefault(true);
     m_atcelt->setObjectName(QStringLiteral("atcelt"));
     m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setAccessibleName(filemsg::fileListName());
     setTabOrder(m_dir, m_drive);
     setTabOrder(m_drive, m_name);
     setTabOrder(m_name, m_labi);

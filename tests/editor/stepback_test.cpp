@@ -115,7 +115,7 @@ TEST(StepBack, ARunsDrawingStaysAndAChangedPageIsNeverPatched)
     backspace(d);
     EXPECT_EQ(pageImage(d.w.page()), rerun);
     EXPECT_EQ(d.w.programText(), text);
-    EXPECT_TRUE(d.w.statusRow()->zinojums()->text().contains(u"mainījies"));
+    EXPECT_TRUE(d.w.statusRow()->zinojums()->toolTip().contains(u"mainījies"));
 }
 
 TEST(StepBack, APenUpStepGoesBackToWhereItStarted)

@@ -1,5 +1,7 @@
 #include "graderun.h"
 
+#include "fontapplication.h"
+
 #include "platform/pngfile.h"
 #include "platform/safefile.h"
 #include "tasks/classgrade.h"
@@ -7,8 +9,6 @@
 #include "tasks/picturecompare.h"
 #include "tasks/taskcheck.h"
 #include "tasks/taskfile.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,18 +51,9 @@ void complain(const char* what, const QString& path, const QString& reason)
     std::fprintf(stderr, "%s %s: %s\n", what, qPrintable(path), reason.toUtf8().constData());
 }
 
-// The sheet's texts need fonts, which need an application object. Grading needs no
-// display, so on Linux it gets one that draws off the screen; Windows always has its own.
 QString writeSheet(const QString& path, const QString& title, const QList<GradedProgram>& graded)
 {
-    char name[] = "zimo", option[] = "-platform", platform[] = "offscreen";
-    char* argv[] = { name, option, platform, nullptr };
-#ifdef _WIN32
-    int argc = 1;
-#else
-    int argc = 3;
-#endif
-    const QGuiApplication app(argc, argv);
+    const auto app = applicationForFonts();
     return savePngFile(path, classSheet(title, graded));
 }
 

@@ -1,6 +1,7 @@
 #include "headlessrun.h"
 
 #include "appmessages.h"
+#include "fontapplication.h"
 
 #include "export/exportfiles.h"
 #include "export/printdocument.h"
@@ -15,7 +16,6 @@
 
 #include <QDate>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -108,21 +108,9 @@ void complain(const QString& message)
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 
-// The printed document needs fonts, which need an application; a headless one, with no
-// display, only while the document is made. Windows always has a desktop, and its static
-// build carries only its own platform, so there the application takes that one.
 QString savePdfHeadless(const Request& request, const VectorScene& scene, const QString& text)
 {
-#ifdef Q_OS_WIN
-    static int argc = 1;
-#else
-    static int argc = 3;
-#endif
-    static char name[] = "zimo", option[] = "-platform", platform[] = "offscreen";
-    static char* argv[] = { name, option, platform, nullptr };
-    std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance())
-        app = std::make_unique<QGuiApplication>(argc, argv);
+    const auto app = applicationForFonts();
     DrawingDocument document;
     document.scene = &scene;
     document.name = QFileInfo(request.program).completeBaseName();
